@@ -1,0 +1,13 @@
+#include "mill/procedures.h"
+#include "model/arithmetic.h"
+
+namespace molen {
+
+void Timer3_Timer(FormModel& form) {
+    Label& banner = form.edit<Label>("Label10");
+    banner.Left = ToSingle(banner.Left + 20.0);
+    if (banner.Left > form.form().Width)
+        banner.Left = -2300;
+}
+
+} // namespace molen
