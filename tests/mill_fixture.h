@@ -1,0 +1,43 @@
+// A loaded form and short ways to read and drive it, for the tests of the procedures.
+#pragma once
+
+#include "mill/fields.h"
+#include "mill/procedures.h"
+#include "model/initial_form.h"
+
+#include <cmath>
+
+namespace molen::testing_support {
+
+inline FormModel loadedForm() {
+    FormModel form = InitialForm();
+    Form_Load(form);
+    return form;
+}
+
+// A loaded form with the brake released.
+inline FormModel runningForm() {
+    FormModel form = loadedForm();
+    Command1_Click(form);
+    return form;
+}
+
+inline void setWind(FormModel& form, int passesPerMinute) {
+    form.edit<ScrollBar>("VScroll1").setValue(passesPerMinute);
+}
+
+inline const Line& line(const FormModel& form, std::string_view name) {
+    return form.get<Line>(name);
+}
+
+// Where a line of that length from that centre ends at that angle, turned by the sign given.
+struct EndPoint {
+    double x, y;
+};
+
+inline EndPoint endPoint(double cx, double cy, double length, double degrees, double sign) {
+    const double theta = degrees * std::acos(-1.0) / 180;
+    return {cx + sign * std::sin(theta) * length, cy + sign * std::cos(theta) * length};
+}
+
+} // namespace molen::testing_support
