@@ -1,4 +1,4 @@
-// The kinds of control on the form and their properties, under the platform's property names.
+// The kinds of control on the form and their properties, under their usual names (Caption, Left).
 #pragma once
 
 #include <cstdint>
