@@ -20,6 +20,16 @@ double circleDiameter(const Shape& shape) { return std::min(shape.Width, shape.H
 
 double length(const Line& line) { return std::hypot(line.X2 - line.X1, line.Y2 - line.Y1); }
 
+// Lines that start at one centre and all have the same length, like sails or radius lines.
+void expectSpokes(const FormModel& form, std::initializer_list<const char*> names, float x, float y,
+                  double expectedLength) {
+    for (const char* name : names) {
+        EXPECT_EQ(line(form, name).X1, x) << name;
+        EXPECT_EQ(line(form, name).Y1, y) << name;
+        EXPECT_EQ(length(line(form, name)), expectedLength) << name;
+    }
+}
+
 TEST(InitialForm, HoldsFortyEightDistinctControls) {
     const FormModel form = InitialForm();
     ASSERT_EQ(form.controls().size(), 48u);
@@ -59,12 +69,9 @@ TEST(InitialForm, HubSitsOverTheSailsInnerEnds) {
     EXPECT_EQ(hub.Shape, ShapeKind::Circle);
     EXPECT_EQ(circleCentre(hub), std::make_pair(4987.5, 3607.5));
     EXPECT_EQ(circleDiameter(hub), 495);
-    for (const char* sail : {"Line1", "Line2", "Line3", "Line4"}) {
-        EXPECT_EQ(line(form, sail).X1, 5000);
-        EXPECT_EQ(line(form, sail).Y1, 3600);
-        EXPECT_EQ(length(line(form, sail)), 1600);
+    expectSpokes(form, {"Line1", "Line2", "Line3", "Line4"}, 5000, 3600, 1600);
+    for (const char* sail : {"Line1", "Line2", "Line3", "Line4"})
         EXPECT_EQ(line(form, sail).BorderWidth, 15);
-    }
 }
 
 TEST(InitialForm, StoneDiscHasTheRadiusOfItsLines) {
@@ -73,11 +80,7 @@ TEST(InitialForm, StoneDiscHasTheRadiusOfItsLines) {
     EXPECT_EQ(stone.Shape, ShapeKind::Circle);
     EXPECT_EQ(circleCentre(stone), std::make_pair(1617.5, 3400.0));
     EXPECT_EQ(circleDiameter(stone), 1600);
-    for (const char* radius : {"Line6", "Line7"}) {
-        EXPECT_EQ(line(form, radius).X1, 1600);
-        EXPECT_EQ(line(form, radius).Y1, 3400);
-        EXPECT_EQ(length(line(form, radius)), 800);
-    }
+    expectSpokes(form, {"Line6", "Line7"}, 1600, 3400, 800);
 }
 
 // What the ticks draw at a given angle is where the initial form has the lines already.
