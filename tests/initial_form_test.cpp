@@ -18,6 +18,12 @@ std::pair<double, double> circleCentre(const Shape& shape) {
 
 double circleDiameter(const Shape& shape) { return std::min(shape.Width, shape.Height); }
 
+void expectCircle(const Shape& shape, std::pair<double, double> centre, double diameter) {
+    EXPECT_EQ(shape.Shape, ShapeKind::Circle);
+    EXPECT_EQ(circleCentre(shape), centre);
+    EXPECT_EQ(circleDiameter(shape), diameter);
+}
+
 double length(const Line& line) { return std::hypot(line.X2 - line.X1, line.Y2 - line.Y1); }
 
 // Lines that start at one centre and all have the same length, like sails or radius lines.
@@ -65,10 +71,7 @@ TEST(InitialForm, Label3IsAnArrayOfFourEndMarks) {
 
 TEST(InitialForm, HubSitsOverTheSailsInnerEnds) {
     const FormModel form = InitialForm();
-    const Shape& hub = form.get<Shape>("Shape1");
-    EXPECT_EQ(hub.Shape, ShapeKind::Circle);
-    EXPECT_EQ(circleCentre(hub), std::make_pair(4987.5, 3607.5));
-    EXPECT_EQ(circleDiameter(hub), 495);
+    expectCircle(form.get<Shape>("Shape1"), {4987.5, 3607.5}, 495);
     expectSpokes(form, {"Line1", "Line2", "Line3", "Line4"}, 5000, 3600, 1600);
     for (const char* sail : {"Line1", "Line2", "Line3", "Line4"})
         EXPECT_EQ(line(form, sail).BorderWidth, 15);
@@ -76,10 +79,7 @@ TEST(InitialForm, HubSitsOverTheSailsInnerEnds) {
 
 TEST(InitialForm, StoneDiscHasTheRadiusOfItsLines) {
     const FormModel form = InitialForm();
-    const Shape& stone = form.get<Shape>("Shape2");
-    EXPECT_EQ(stone.Shape, ShapeKind::Circle);
-    EXPECT_EQ(circleCentre(stone), std::make_pair(1617.5, 3400.0));
-    EXPECT_EQ(circleDiameter(stone), 1600);
+    expectCircle(form.get<Shape>("Shape2"), {1617.5, 3400}, 1600);
     expectSpokes(form, {"Line6", "Line7"}, 1600, 3400, 800);
 }
 
