@@ -1,0 +1,12 @@
+#include "host/mill_window.h"
+#include "model/initial_form.h"
+
+#include <QApplication>
+
+int main(int, char* argv[]) {
+    int toolkitArgc = 1; // the mill takes no command line, so the toolkit sees none either
+    QApplication app(toolkitArgc, argv);
+    molen::MillWindow window(molen::InitialForm());
+    window.open();
+    return QApplication::exec();
+}

@@ -1,0 +1,36 @@
+#include "host/canvas.h"
+
+#include "host/painting.h"
+
+namespace molen {
+
+Canvas::Canvas(const FormModel& form, double twipsPerPixel)
+    : form_(form)
+    , twipsPerPixel_(twipsPerPixel) {
+    for (const Control& control : form.controls())
+        reported_.push_back(isPainted(control.data) ? std::optional(control.data) : std::nullopt);
+}
+
+QRegion Canvas::stale(ControlId id) {
+    std::optional<ControlData>& reported = reported_.at(id);
+    const ControlData& current = form_.controls()[id].data;
+    if (!reported || *reported == current)
+        return {};
+    const PixelGrid grid(twipsPerPixel_);
+    QRegion region(paintedBounds(*reported, grid));
+    region += paintedBounds(current, grid);
+    reported = current;
+    return region;
+}
+
+void Canvas::paint(QPainter& painter, const QRect& exposed, const QPalette& palette) const {
+    const PixelGrid grid(twipsPerPixel_, painter.device()->devicePixelRatioF());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto controls = form_.controls();
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
+        if (paintedBounds(control->data, grid).intersects(exposed))
+            molen::paint(painter, control->data, grid, palette);
+    }
+}
+
+} // namespace molen

@@ -1,0 +1,10 @@
+// The window's icon: a drawing of a mill, rendered from its SVG at the usual icon sizes.
+#pragma once
+
+#include <QIcon>
+
+namespace molen {
+
+QIcon millIcon();
+
+} // namespace molen

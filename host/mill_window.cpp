@@ -1,0 +1,148 @@
+#include "host/mill_window.h"
+
+#include "host/mill_icon.h"
+#include "host/qt_values.h"
+#include "mill/procedures.h"
+#include "model/errors.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+namespace molen {
+namespace {
+
+constexpr double TwipsPerInch = 1440;
+
+using Procedure = void (*)(FormModel&);
+
+Procedure procedureFor(MillEvent event) {
+    switch (event) {
+    case MillEvent::Load:
+        return Form_Load;
+    case MillEvent::Command1Click:
+        return Command1_Click;
+    case MillEvent::Timer1Tick:
+        return Timer1_Timer;
+    case MillEvent::Timer2Tick:
+        return Timer2_Timer;
+    case MillEvent::Timer3Tick:
+        break;
+    }
+    return Timer3_Timer;
+}
+
+MillEvent tickOf(std::string_view timerName) {
+    if (timerName == "Timer1")
+        return MillEvent::Timer1Tick;
+    if (timerName == "Timer2")
+        return MillEvent::Timer2Tick;
+    return MillEvent::Timer3Tick;
+}
+
+double screenTwipsPerPixel() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? TwipsPerInch / screen->logicalDotsPerInch() : 15;
+}
+
+} // namespace
+
+MillWindow::MillWindow(FormModel form)
+    : form_(std::move(form))
+    , canvas_(form_, screenTwipsPerPixel())
+    , controls_(*this, form_, PixelGrid(canvas_.twipsPerPixel()))
+    , timers_(form_, [this](ControlId id) { onTimerTick(id); }) {
+    setWindowTitle(toQString(form_.form().Caption));
+    setWindowIcon(millIcon());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(form_.form().BackColor, palette));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    const PixelGrid grid(twipsPerPixel());
+    resize(grid.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
+    connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
+            [this] { deliver(MillEvent::Command1Click); });
+    deliver(MillEvent::Load);
+}
+
+MillWindow::~MillWindow() = default;
+
+void MillWindow::open() {
+    centreOnScreen();
+    show();
+    widget("Command1")->setFocus();
+    timers_.start();
+}
+
+void MillWindow::deliver(MillEvent event) {
+    try {
+        procedureFor(event)(form_);
+    } catch (const ProcedureError&) {
+        // The procedure ends at the failing step; what it set before stays set and is shown.
+    }
+    showChanges();
+}
+
+void MillWindow::showChanges() {
+    QRegion stale;
+    for (ControlId id = 0; id < form_.controls().size(); ++id) {
+        if (form_.changedAt(id) <= shownGeneration_)
+            continue;
+        stale += canvas_.stale(id);
+        if (controls_.widget(id))
+            controls_.sync(id);
+        timers_.follow(id);
+    }
+    shownGeneration_ = form_.generation();
+    lastInvalidated_ = stale;
+    if (!stale.isEmpty())
+        update(stale);
+}
+
+void MillWindow::onTimerTick(ControlId id) { deliver(tickOf(form_.controls()[id].Name)); }
+
+QWidget* MillWindow::widget(std::string_view name) const {
+    return controls_.widget(form_.find(name));
+}
+
+const QTimer* MillWindow::timer(std::string_view name) const {
+    return timers_.timer(form_.find(name));
+}
+
+void MillWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    canvas_.paint(painter, event->rect(), palette());
+}
+
+void MillWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    recordOuterWidth();
+}
+
+void MillWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    recordOuterWidth(); // the frame's size is often known only once the window has moved
+}
+
+void MillWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    recordOuterWidth();
+}
+
+void MillWindow::recordOuterWidth() {
+    form_.form().Width = static_cast<float>(frameGeometry().width() * twipsPerPixel());
+}
+
+void MillWindow::centreOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+} // namespace molen

@@ -1,0 +1,116 @@
+#include "host/painting.h"
+
+#include "host/qt_values.h"
+
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace molen {
+namespace {
+
+constexpr int AntialiasMargin = 2; // logical pixels
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+void paintLabel(QPainter& painter, const Label& label, const PixelGrid& grid,
+                const QPalette& palette) {
+    if (!label.Visible)
+        return;
+    const QRect box = grid.rect(label);
+    painter.fillRect(box, palette.color(QPalette::Button));
+    painter.save();
+    painter.setClipRect(box);
+    painter.setFont(toQFont(label.Font));
+    painter.setPen(toQColor(label.ForeColor, palette));
+    painter.drawText(box, toQAlignment(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap,
+                     toQString(label.Caption));
+    painter.restore();
+}
+
+QPen linePen(const Line& line, const QPalette& palette, double width) {
+    QPen pen(toQColor(line.BorderColor, palette), width);
+    if (line.BorderStyle == BorderStyle::Dot) {
+        // Zero-length dashes with square caps are single dots, a dot's width apart.
+        pen.setDashPattern({0.0, 2.0});
+        pen.setCapStyle(Qt::SquareCap);
+    } else {
+        pen.setCapStyle(line.BorderWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+    }
+    return pen;
+}
+
+void paintLine(QPainter& painter, const Line& line, const PixelGrid& grid,
+               const QPalette& palette) {
+    const double width = grid.strokeWidth(line.BorderWidth);
+    painter.setPen(linePen(line, palette, width));
+    painter.drawLine(grid.snap(grid.point(line.X1, line.Y1), width),
+                     grid.snap(grid.point(line.X2, line.Y2), width));
+}
+
+// The circle's box: the square of the box's smaller side, centred in the box.
+QRectF circleBox(const Shape& shape, const PixelGrid& grid) {
+    const QRectF box = grid.rect(shape).toRectF().adjusted(0, 0, 1, 1);
+    const double diameter = std::min(box.width(), box.height());
+    QRectF circle(0, 0, diameter, diameter);
+    circle.moveCenter(box.center());
+    return circle;
+}
+
+void paintShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,
+                const QPalette& palette) {
+    const double width = grid.strokeWidth(1);
+    painter.setPen(QPen(toQColor(shape.BorderColor, palette), width));
+    painter.setBrush(shape.FillStyle == FillStyle::Solid
+                         ? QBrush(toQColor(shape.FillColor, palette))
+                         : QBrush(Qt::NoBrush));
+    const QRectF box = shape.Shape == ShapeKind::Circle
+                           ? circleBox(shape, grid)
+                           : grid.rect(shape).toRectF().adjusted(0, 0, 1, 1);
+    painter.drawEllipse(box.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+}
+
+QRect lineBounds(const Line& line, const PixelGrid& grid) {
+    const int reach = (line.BorderWidth + 1) / 2 + AntialiasMargin;
+    return QRectF(grid.point(line.X1, line.Y1), grid.point(line.X2, line.Y2))
+        .normalized()
+        .toAlignedRect()
+        .adjusted(-reach, -reach, reach, reach);
+}
+
+} // namespace
+
+bool isPainted(const ControlData& control) {
+    return std::holds_alternative<Label>(control) || std::holds_alternative<Line>(control) ||
+           std::holds_alternative<Shape>(control);
+}
+
+void paint(QPainter& painter, const ControlData& control, const PixelGrid& grid,
+           const QPalette& palette) {
+    std::visit(Overloaded{
+                   [&](const Label& label) { paintLabel(painter, label, grid, palette); },
+                   [&](const Line& line) { paintLine(painter, line, grid, palette); },
+                   [&](const Shape& shape) { paintShape(painter, shape, grid, palette); },
+                   [](const auto&) {},
+               },
+               control);
+}
+
+QRect paintedBounds(const ControlData& control, const PixelGrid& grid) {
+    const auto boxBounds = [&](const Box& box) {
+        return grid.rect(box).adjusted(-AntialiasMargin, -AntialiasMargin, AntialiasMargin,
+                                       AntialiasMargin);
+    };
+    return std::visit(Overloaded{
+                          [&](const Label& label) { return boxBounds(label); },
+                          [&](const Shape& shape) { return boxBounds(shape); },
+                          [&](const Line& line) { return lineBounds(line, grid); },
+                          [](const auto&) { return QRect(); },
+                      },
+                      control);
+}
+
+} // namespace molen

@@ -1,0 +1,24 @@
+// How each painted kind of control (label, line, shape) looks, and where on the window it paints.
+#pragma once
+
+#include "host/pixel_grid.h"
+#include "model/controls.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QRect>
+
+namespace molen {
+
+// Whether the control is painted on the window rather than being a widget or invisible.
+bool isPainted(const ControlData& control);
+
+// Paints one control; kinds that are not painted paint nothing.
+void paint(QPainter& painter, const ControlData& control, const PixelGrid& grid,
+           const QPalette& palette);
+
+// The logical pixels that painting the control may touch, visible or not, with a margin for
+// antialiasing; empty for kinds that are not painted.
+QRect paintedBounds(const ControlData& control, const PixelGrid& grid);
+
+} // namespace molen

@@ -1,0 +1,36 @@
+#include "host/pixel_grid.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace molen {
+
+PixelGrid::PixelGrid(double twipsPerPixel, double devicePixelRatio)
+    : twipsPerPixel_(twipsPerPixel)
+    , devicePixelRatio_(devicePixelRatio) {}
+
+QRect PixelGrid::rect(const Box& box) const {
+    const auto edge = [this](double twips) {
+        return static_cast<int>(std::lround(pixels(twips)));
+    };
+    const int left = edge(box.Left), top = edge(box.Top);
+    return {QPoint(left, top),
+            QPoint(edge(double(box.Left) + box.Width) - 1, edge(double(box.Top) + box.Height) - 1)};
+}
+
+double PixelGrid::strokeWidth(int pixels) const {
+    return std::max(1L, std::lround(pixels * devicePixelRatio_)) / devicePixelRatio_;
+}
+
+QPointF PixelGrid::snap(QPointF p, double strokeWidth) const {
+    const long deviceWidth = std::lround(strokeWidth * devicePixelRatio_);
+    return {snap(p.x(), deviceWidth), snap(p.y(), deviceWidth)};
+}
+
+double PixelGrid::snap(double coordinate, long deviceWidth) const {
+    const double device = coordinate * devicePixelRatio_;
+    const double snapped = deviceWidth % 2 ? std::floor(device) + 0.5 : std::round(device);
+    return snapped / devicePixelRatio_;
+}
+
+} // namespace molen

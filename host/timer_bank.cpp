@@ -1,0 +1,40 @@
+#include "host/timer_bank.h"
+
+namespace molen {
+
+TimerBank::TimerBank(const FormModel& form, TickHandler onTick)
+    : form_(form) {
+    for (ControlId id = 0; id < form.controls().size(); ++id) {
+        const auto* model = std::get_if<Timer>(&form.controls()[id].data);
+        if (!model) {
+            timers_.push_back(nullptr);
+            continue;
+        }
+        auto timer = std::make_unique<QTimer>();
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(model->Interval());
+        QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [onTick, id] { onTick(id); });
+        timers_.push_back(std::move(timer));
+    }
+}
+
+void TimerBank::start() {
+    started_ = true;
+    for (ControlId id = 0; id < timers_.size(); ++id)
+        follow(id);
+}
+
+void TimerBank::follow(ControlId id) {
+    QTimer* timer = timers_.at(id).get();
+    if (!timer)
+        return;
+    const Timer& model = form_.get<Timer>(id);
+    if (timer->interval() != model.Interval())
+        timer->setInterval(model.Interval()); // restarts it, so the new interval counts from now
+    if (!started_ || !model.Enabled)
+        timer->stop();
+    else if (!timer->isActive())
+        timer->start();
+}
+
+} // namespace molen

@@ -1,0 +1,37 @@
+// One precise QTimer for each of the form's timers, made to follow the model's Interval, and
+// its Enabled once the bank has been started.
+#pragma once
+
+#include "model/form_model.h"
+
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace molen {
+
+class TimerBank {
+  public:
+    using TickHandler = std::function<void(ControlId)>;
+
+    TimerBank(const FormModel& form, TickHandler onTick);
+
+    // From here on the timers run as the model says; until then none runs.
+    void start();
+
+    // Re-times, stops or starts the QTimer of control `id`, if it is a timer, to match the
+    // model. An unchanged interval is never set again: Qt restarts a timer on every
+    // setInterval, which would stretch the tick that is running.
+    void follow(ControlId id);
+
+    // The QTimer of control `id`, or nullptr where it is no timer.
+    const QTimer* timer(ControlId id) const { return timers_.at(id).get(); }
+
+  private:
+    const FormModel& form_;
+    std::vector<std::unique_ptr<QTimer>> timers_;
+    bool started_ = false;
+};
+
+} // namespace molen

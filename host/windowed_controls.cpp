@@ -1,0 +1,128 @@
+#include "host/windowed_controls.h"
+
+#include "host/qt_values.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace molen {
+namespace {
+
+QLineEdit* createTextBox(QWidget& parent, const TextBox& field) {
+    auto* edit = new QLineEdit(&parent);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, toQColor(field.BackColor, palette));
+    palette.setColor(QPalette::Text, toQColor(field.ForeColor, palette));
+    edit->setPalette(palette);
+    edit->setFont(toQFont(field.Font));
+    edit->setAlignment(toQAlignment(field.Alignment) | Qt::AlignVCenter);
+    return edit;
+}
+
+QScrollBar* createScrollBar(QWidget& parent, const ScrollBar& bar) {
+    auto* scrollBar = new QScrollBar(
+        bar.orientation() == Orientation::Vertical ? Qt::Vertical : Qt::Horizontal, &parent);
+    scrollBar->setRange(bar.Min(), bar.Max());
+    scrollBar->setSingleStep(bar.SmallChange);
+    scrollBar->setPageStep(bar.LargeChange);
+    scrollBar->setFocusPolicy(Qt::StrongFocus);
+    return scrollBar;
+}
+
+QPushButton* createButton(QWidget& parent, const CommandButton& button) {
+    auto* pushButton = new QPushButton(&parent);
+    pushButton->setFont(toQFont(button.Font));
+    pushButton->setAutoDefault(true); // Enter presses it when it has the focus
+    return pushButton;
+}
+
+// Windowed kinds are exactly those that take the focus, and so those with a TabIndex.
+const Box* windowedBox(const ControlData& data) {
+    return std::visit(
+        [](const auto& control) -> const Box* {
+            if constexpr (requires { control.TabIndex; })
+                return &control;
+            else
+                return nullptr;
+        },
+        data);
+}
+
+std::optional<std::int16_t> tabIndexOf(const ControlData& data) {
+    return std::visit(
+        [](const auto& control) -> std::optional<std::int16_t> {
+            if constexpr (requires { control.TabIndex; })
+                return control.TabIndex;
+            else
+                return std::nullopt;
+        },
+        data);
+}
+
+} // namespace
+
+WindowedControls::WindowedControls(QWidget& parent, FormModel& form, const PixelGrid& grid)
+    : form_(form) {
+    for (ControlId id = 0; id < form.controls().size(); ++id) {
+        widgets_.push_back(create(parent, id));
+        if (const Box* box = windowedBox(form.controls()[id].data)) {
+            widgets_.back()->setGeometry(grid.rect(*box));
+            sync(id);
+        }
+    }
+    chainTabOrder();
+}
+
+QWidget* WindowedControls::create(QWidget& parent, ControlId id) {
+    const ControlData& data = form_.controls()[id].data;
+    if (const auto* field = std::get_if<TextBox>(&data)) {
+        QLineEdit* edit = createTextBox(parent, *field);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id](const QString& text) {
+            form_.edit<TextBox>(id).Text = text.toStdString();
+        });
+        return edit;
+    }
+    if (const auto* bar = std::get_if<ScrollBar>(&data)) {
+        QScrollBar* scrollBar = createScrollBar(parent, *bar);
+        QObject::connect(scrollBar, &QScrollBar::valueChanged, scrollBar,
+                         [this, id](int value) { form_.edit<ScrollBar>(id).setValue(value); });
+        return scrollBar;
+    }
+    if (const auto* button = std::get_if<CommandButton>(&data))
+        return createButton(parent, *button);
+    return nullptr;
+}
+
+void WindowedControls::sync(ControlId id) {
+    QWidget* widget = widgets_.at(id);
+    const ControlData& data = form_.controls()[id].data;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        const TextBox& field = std::get<TextBox>(data);
+        if (edit->text() != toQString(field.Text))
+            edit->setText(toQString(field.Text));
+        edit->setVisible(field.Visible);
+    } else if (auto* scrollBar = qobject_cast<QScrollBar*>(widget)) {
+        const QSignalBlocker quiet(scrollBar); // the model already holds this value
+        scrollBar->setValue(std::get<ScrollBar>(data).Value());
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        const QString caption = toQString(std::get<CommandButton>(data).Caption);
+        if (button->text() != caption)
+            button->setText(caption);
+    }
+}
+
+void WindowedControls::chainTabOrder() {
+    std::vector<std::pair<std::int16_t, QWidget*>> chain;
+    for (ControlId id = 0; id < widgets_.size(); ++id) {
+        if (const auto tabIndex = tabIndexOf(form_.controls()[id].data))
+            chain.emplace_back(*tabIndex, widgets_[id]);
+    }
+    std::sort(chain.begin(), chain.end());
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+} // namespace molen

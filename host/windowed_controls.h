@@ -1,0 +1,34 @@
+// The form's text fields, scroll bars and button as real widgets: made once from the model, kept
+// in line with it, and writing the user's typing and scrolling back into it.
+#pragma once
+
+#include "host/pixel_grid.h"
+#include "model/form_model.h"
+
+#include <QWidget>
+#include <vector>
+
+namespace molen {
+
+class WindowedControls {
+  public:
+    // Creates the widgets on `parent`, in front of everything painted on it, and chains them for
+    // Tab in rising TabIndex.
+    WindowedControls(QWidget& parent, FormModel& form, const PixelGrid& grid);
+
+    // Shows the model's text, value, caption and visibility of control `id`, where it has a
+    // widget; leaves a widget that already shows them untouched.
+    void sync(ControlId id);
+
+    // The widget standing for control `id`, or nullptr for painted controls and timers.
+    QWidget* widget(ControlId id) const { return widgets_.at(id); }
+
+  private:
+    QWidget* create(QWidget& parent, ControlId id);
+    void chainTabOrder();
+
+    FormModel& form_;
+    std::vector<QWidget*> widgets_; // owned by their parent
+};
+
+} // namespace molen

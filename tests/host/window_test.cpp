@@ -1,0 +1,156 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+namespace molen::testing_support {
+namespace {
+
+const QColor Red(255, 0, 0);
+const QColor DarkBlue(0, 0, 192);
+
+bool near(const QColor& actual, const QColor& expected, int tolerance) {
+    return std::abs(actual.red() - expected.red()) <= tolerance &&
+           std::abs(actual.green() - expected.green()) <= tolerance &&
+           std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+class SailsAndStone : public WindowTest {
+  protected:
+    SailsAndStone() { QTest::mouseClick(window.widget("Command1"), Qt::LeftButton); }
+
+    // How many of `samples` points spread over the outer part of the line show `colour`.
+    int samplesShowing(const QImage& image, const Line& shown, const QColor& colour,
+                       int tolerance) {
+        constexpr int samples = 10;
+        int matching = 0;
+        for (int i = 0; i < samples; ++i) {
+            const double t = 0.35 + 0.6 * i / (samples - 1);
+            const double x = shown.X1 + t * (shown.X2 - shown.X1);
+            const double y = shown.Y1 + t * (shown.Y2 - shown.Y1);
+            matching += near(pixelAt(image, x, y), colour, tolerance);
+        }
+        return matching;
+    }
+};
+
+TEST_F(WindowTest, FirstScreenIsBrakedWithTheBannerAtItsStart) {
+    EXPECT_FALSE(window.form().get<Label>("Label1").Visible);
+    const Label& banner = window.form().get<Label>("Label10");
+    EXPECT_EQ(banner.Left, -2300);
+    EXPECT_EQ(banner.Top, 20);
+    EXPECT_EQ(bar("VScroll1")->value(), 10);
+    EXPECT_EQ(bar("HScroll1")->value(), 450);
+    EXPECT_EQ(bar("HScroll2")->value(), 140);
+    for (const char* name : {"Text2", "Text4", "Text8"}) {
+        EXPECT_TRUE(field(name)->isVisible()) << name;
+        EXPECT_TRUE(field(name)->text().isEmpty()) << name;
+    }
+    for (const char* name : {"Text1", "Text3", "Text5", "Text6", "Text7"})
+        EXPECT_FALSE(field(name)->isVisible()) << name;
+    EXPECT_EQ(qobject_cast<QPushButton*>(window.widget("Command1"))->text(), "Licht de vang");
+
+    const QImage image = picture();
+    const Label& advisory = window.form().get<Label>("Label1");
+    for (float x = advisory.Left; x < advisory.Left + advisory.Width; x += 15)
+        EXPECT_NE(pixelAt(image, x, advisory.Top + advisory.Height / 2), Red) << x;
+}
+
+TEST_F(WindowTest, TheButtonSwitchesTheBrakeAndTheDrives) {
+    window.open();
+    auto* button = qobject_cast<QPushButton*>(window.widget("Command1"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(button->text(), "Vangen");
+    for (const auto& [name, interval] : {std::pair{"Timer1", 1000}, std::pair{"Timer2", 10}}) {
+        EXPECT_TRUE(window.timer(name)->isActive()) << name;
+        EXPECT_EQ(window.timer(name)->interval(), interval) << name;
+        EXPECT_EQ(window.timer(name)->timerType(), Qt::PreciseTimer) << name;
+    }
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(button->text(), "Licht de vang");
+    EXPECT_FALSE(window.timer("Timer1")->isActive());
+    EXPECT_FALSE(window.timer("Timer2")->isActive());
+    EXPECT_TRUE(window.timer("Timer3")->isActive());
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(button->text(), "Vangen");
+}
+
+TEST_F(SailsAndStone, ASailTickDrawsTheSailsAtTheirNewAngle) {
+    window.deliver(MillEvent::Timer1Tick);
+    window.deliver(MillEvent::Timer1Tick);
+    const QImage image = picture();
+    EXPECT_GE(samplesShowing(image, line("Line1"), Red, 0), 9);
+    EXPECT_NE(pixelAt(image, 5000, 2100), Red) << "the sail's upright position is cleared";
+
+    const QRegion& redrawn = window.lastInvalidated();
+    EXPECT_TRUE(redrawn.contains(QPoint(5000 / 15, 2100 / 15)));
+    EXPECT_FALSE(redrawn.contains(QPoint(1600 / 15, 3400 / 15))) << "the stone is left alone";
+    EXPECT_NE(redrawn.intersected(window.rect()), QRegion(window.rect()));
+}
+
+TEST_F(SailsAndStone, AStoneTickDrawsTheRadiusLines) {
+    window.deliver(MillEvent::Timer1Tick);
+    window.deliver(MillEvent::Timer2Tick);
+    window.deliver(MillEvent::Timer2Tick);
+    const QImage image = picture();
+    EXPECT_GE(samplesShowing(image, line("Line6"), DarkBlue, 80), 9);
+    EXPECT_GE(samplesShowing(image, line("Line7"), DarkBlue, 80), 9);
+}
+
+TEST_F(WindowTest, ABannerTickRedrawsOnlyTheBannerStrip) {
+    window.deliver(MillEvent::Timer3Tick);
+    const QRect redrawn = window.lastInvalidated().boundingRect();
+    EXPECT_FALSE(redrawn.isEmpty());
+    EXPECT_LE(redrawn.bottom(), (20 + 495) / 15 + 3);
+}
+
+TEST_F(SailsAndStone, ASliderChangeReachesTheWindFieldAtTheNextSailTick) {
+    QTest::keyClick(bar("VScroll1"), Qt::Key_Down);
+    EXPECT_EQ(window.form().get<ScrollBar>("VScroll1").Value(), 11);
+    EXPECT_TRUE(field("Text2")->text().isEmpty());
+    window.deliver(MillEvent::Timer1Tick);
+    EXPECT_EQ(field("Text2")->text(), "11");
+}
+
+TEST_F(WindowTest, ResizingMovesNothingAndTracksTheOuterWidth) {
+    std::vector<QRect> places;
+    for (const QWidget* child : window.findChildren<QWidget*>())
+        places.push_back(child->geometry());
+    for (const QSize size : {QSize(400, 300), QSize(1000, 800)}) {
+        window.resize(size);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return window.form().form().Width == window.frameGeometry().width() * 15.0f &&
+                   window.width() == size.width();
+        }));
+        std::vector<QRect> now;
+        for (const QWidget* child : window.findChildren<QWidget*>())
+            now.push_back(child->geometry());
+        EXPECT_EQ(now, places);
+    }
+}
+
+TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
+    window.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), window.widget("Command1"));
+    for (const char* name :
+         {"Text2", "VScroll1", "Text4", "HScroll1", "Text8", "HScroll2", "Command1"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), window.widget(name)) << name;
+    }
+}
+
+TEST_F(WindowTest, TheTimersFireInRealTime) {
+    window.open();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window.form().get<Label>("Label10").Left > -2300; }, 2000));
+    QTest::mouseClick(window.widget("Command1"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field("Text2")->text() == "10"; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.timer("Timer2")->interval() == 600; }, 2000));
+}
+
+} // namespace
+} // namespace molen::testing_support
