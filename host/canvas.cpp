@@ -24,7 +24,8 @@ QRegion Canvas::stale(ControlId id) {
 }
 
 void Canvas::paint(QPainter& painter, const QRect& exposed, const QPalette& palette) const {
-    const PixelGrid grid(twipsPerPixel_, painter.device()->devicePixelRatioF());
+    // The device's own ratio would miss a redirected painter's scale, as in QWidget::render.
+    const PixelGrid grid(twipsPerPixel_, painter.deviceTransform().m11());
     painter.setRenderHint(QPainter::Antialiasing);
     const auto controls = form_.controls();
     for (auto control = controls.rbegin(); control != controls.rend(); ++control) {

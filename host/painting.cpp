@@ -34,9 +34,11 @@ void paintLabel(QPainter& painter, const Label& label, const PixelGrid& grid,
 QPen linePen(const Line& line, const QPalette& palette, double width) {
     QPen pen(toQColor(line.BorderColor, palette), width);
     if (line.BorderStyle == BorderStyle::Dot) {
-        // Zero-length dashes with square caps are single dots, a dot's width apart.
-        pen.setDashPattern({0.0, 2.0});
-        pen.setCapStyle(Qt::SquareCap);
+        // Dots a stroke long, a stroke apart. The line's ends lie on pixel centres, so the
+        // pattern starts half a stroke in, where the dots cover whole pixels.
+        pen.setDashPattern({1.0, 1.0});
+        pen.setDashOffset(1.5);
+        pen.setCapStyle(Qt::FlatCap);
     } else {
         pen.setCapStyle(line.BorderWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
     }
