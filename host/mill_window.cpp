@@ -10,7 +10,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cmath>
+#include <array>
+#include <stdexcept>
+#include <utility>
 
 namespace molen {
 namespace {
@@ -30,17 +32,22 @@ Procedure procedureFor(MillEvent event) {
     case MillEvent::Timer2Tick:
         return Timer2_Timer;
     case MillEvent::Timer3Tick:
-        break;
+        return Timer3_Timer;
     }
-    return Timer3_Timer;
+    throw std::invalid_argument("an event with no procedure");
 }
 
 MillEvent tickOf(std::string_view timerName) {
-    if (timerName == "Timer1")
-        return MillEvent::Timer1Tick;
-    if (timerName == "Timer2")
-        return MillEvent::Timer2Tick;
-    return MillEvent::Timer3Tick;
+    static constexpr std::array<std::pair<std::string_view, MillEvent>, 3> Ticks{{
+        {"Timer1", MillEvent::Timer1Tick},
+        {"Timer2", MillEvent::Timer2Tick},
+        {"Timer3", MillEvent::Timer3Tick},
+    }};
+    for (const auto& [name, tick] : Ticks) {
+        if (name == timerName)
+            return tick;
+    }
+    throw std::invalid_argument("a timer with no procedure");
 }
 
 double screenTwipsPerPixel() {
