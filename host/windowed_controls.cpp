@@ -1,5 +1,6 @@
 #include "host/windowed_controls.h"
 
+#include "host/focus_scroll_bar.h"
 #include "host/qt_values.h"
 
 #include <QLineEdit>
@@ -23,7 +24,7 @@ QLineEdit* createTextBox(QWidget& parent, const TextBox& field) {
 }
 
 QScrollBar* createScrollBar(QWidget& parent, const ScrollBar& bar) {
-    auto* scrollBar = new QScrollBar(
+    auto* scrollBar = new FocusScrollBar(
         bar.orientation() == Orientation::Vertical ? Qt::Vertical : Qt::Horizontal, &parent);
     scrollBar->setRange(bar.Min(), bar.Max());
     scrollBar->setSingleStep(bar.SmallChange);

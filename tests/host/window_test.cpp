@@ -143,6 +143,17 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
     }
 }
 
+TEST_F(WindowTest, AScrollBarShowsThatItHasTheFocus) {
+    window.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWidget* wind = window.widget("VScroll1");
+    const QImage unfocused = wind->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), wind);
+    EXPECT_NE(wind->grab().toImage(), unfocused);
+}
+
 TEST_F(WindowTest, TheTimersFireInRealTime) {
     window.open();
     EXPECT_TRUE(
