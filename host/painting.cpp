@@ -53,9 +53,14 @@ void paintLine(QPainter& painter, const Line& line, const PixelGrid& grid,
                      grid.snap(grid.point(line.X2, line.Y2), width));
 }
 
+// The area the box covers, edge to edge, where grid.rect() names its outermost pixels.
+QRectF area(const Box& box, const PixelGrid& grid) {
+    return grid.rect(box).toRectF().adjusted(0, 0, 1, 1);
+}
+
 // The circle's box: the square of the box's smaller side, centred in the box.
 QRectF circleBox(const Shape& shape, const PixelGrid& grid) {
-    const QRectF box = grid.rect(shape).toRectF().adjusted(0, 0, 1, 1);
+    const QRectF box = area(shape, grid);
     const double diameter = std::min(box.width(), box.height());
     QRectF circle(0, 0, diameter, diameter);
     circle.moveCenter(box.center());
@@ -69,9 +74,8 @@ void paintShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,
     painter.setBrush(shape.FillStyle == FillStyle::Solid
                          ? QBrush(toQColor(shape.FillColor, palette))
                          : QBrush(Qt::NoBrush));
-    const QRectF box = shape.Shape == ShapeKind::Circle
-                           ? circleBox(shape, grid)
-                           : grid.rect(shape).toRectF().adjusted(0, 0, 1, 1);
+    const QRectF box =
+        shape.Shape == ShapeKind::Circle ? circleBox(shape, grid) : area(shape, grid);
     painter.drawEllipse(box.adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 

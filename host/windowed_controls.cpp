@@ -40,23 +40,17 @@ QPushButton* createButton(QWidget& parent, const CommandButton& button) {
     return pushButton;
 }
 
-// Windowed kinds are exactly those that take the focus, and so those with a TabIndex.
-const Box* windowedBox(const ControlData& data) {
-    return std::visit(
-        [](const auto& control) -> const Box* {
-            if constexpr (requires { control.TabIndex; })
-                return &control;
-            else
-                return nullptr;
-        },
-        data);
-}
+struct Windowed {
+    const Box* box;
+    std::int16_t tabIndex;
+};
 
-std::optional<std::int16_t> tabIndexOf(const ControlData& data) {
+// Windowed kinds are exactly those that take the focus, and so those with a TabIndex.
+std::optional<Windowed> windowed(const ControlData& data) {
     return std::visit(
-        [](const auto& control) -> std::optional<std::int16_t> {
+        [](const auto& control) -> std::optional<Windowed> {
             if constexpr (requires { control.TabIndex; })
-                return control.TabIndex;
+                return Windowed{&control, control.TabIndex};
             else
                 return std::nullopt;
         },
@@ -69,8 +63,8 @@ WindowedControls::WindowedControls(QWidget& parent, FormModel& form, const Pixel
     : form_(form) {
     for (ControlId id = 0; id < form.controls().size(); ++id) {
         widgets_.push_back(create(parent, id));
-        if (const Box* box = windowedBox(form.controls()[id].data)) {
-            widgets_.back()->setGeometry(grid.rect(*box));
+        if (const auto control = windowed(form.controls()[id].data)) {
+            widgets_.back()->setGeometry(grid.rect(*control->box));
             sync(id);
         }
     }
@@ -118,8 +112,8 @@ void WindowedControls::sync(ControlId id) {
 void WindowedControls::chainTabOrder() {
     std::vector<std::pair<std::int16_t, QWidget*>> chain;
     for (ControlId id = 0; id < widgets_.size(); ++id) {
-        if (const auto tabIndex = tabIndexOf(form_.controls()[id].data))
-            chain.emplace_back(*tabIndex, widgets_[id]);
+        if (const auto control = windowed(form_.controls()[id].data))
+            chain.emplace_back(control->tabIndex, widgets_[id]);
     }
     std::sort(chain.begin(), chain.end());
     for (std::size_t i = 1; i < chain.size(); ++i)
