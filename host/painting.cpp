@@ -106,13 +106,10 @@ void paint(QPainter& painter, const ControlData& control, const PixelGrid& grid,
 }
 
 QRect paintedBounds(const ControlData& control, const PixelGrid& grid) {
-    const auto boxBounds = [&](const Box& box) {
-        return grid.rect(box).adjusted(-AntialiasMargin, -AntialiasMargin, AntialiasMargin,
-                                       AntialiasMargin);
-    };
+    // Labels fill and clip to their box, and a shape's outline lies inside its box.
     return std::visit(Overloaded{
-                          [&](const Label& label) { return boxBounds(label); },
-                          [&](const Shape& shape) { return boxBounds(shape); },
+                          [&](const Label& label) { return grid.rect(label); },
+                          [&](const Shape& shape) { return grid.rect(shape); },
                           [&](const Line& line) { return lineBounds(line, grid); },
                           [](const auto&) { return QRect(); },
                       },
