@@ -85,6 +85,8 @@ void MillWindow::open() {
 }
 
 void MillWindow::deliver(MillEvent event) {
+    if (observer_)
+        observer_(event);
     try {
         procedureFor(event)(form_);
     } catch (const ProcedureError&) {

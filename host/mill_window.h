@@ -9,7 +9,9 @@
 
 #include <QRegion>
 #include <QWidget>
+#include <functional>
 #include <string_view>
+#include <utility>
 
 namespace molen {
 
@@ -30,6 +32,11 @@ class MillWindow : public QWidget {
     // The one dispatch point: runs the event's procedure, which an error ends at the failing
     // step, then shows what the procedure changed. Timers and the button deliver here.
     void deliver(MillEvent event);
+
+    // Called at the start of every delivery, before the procedure runs, so that tests and
+    // benchmarks can watch events arrive; the program itself sets none.
+    using DeliveryObserver = std::function<void(MillEvent)>;
+    void observeDeliveries(DeliveryObserver observer) { observer_ = std::move(observer); }
 
     const FormModel& form() const { return form_; }
     QWidget* widget(std::string_view name) const;
@@ -56,6 +63,7 @@ class MillWindow : public QWidget {
     TimerBank timers_;
     std::uint64_t shownGeneration_ = 0;
     QRegion lastInvalidated_;
+    DeliveryObserver observer_;
 };
 
 } // namespace molen
