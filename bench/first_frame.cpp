@@ -1,0 +1,58 @@
+// Starts a program and waits until its window shows its first painted frame, seen from outside
+// through the X server: `molen_first_frame PROGRAM [ARGS...]` prints "first_frame_ms T pid P"
+// and leaves the program running. The frame is there when a pixel on the upright red sail is red;
+// both the mill and the floor window draw that sail there from their first frame, centred on
+// the screen with a 725 x 573 client area.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+QPoint sailPixel(const QScreen& screen) {
+    QRect client(0, 0, 725, 573);
+    client.moveCenter(screen.availableGeometry().center());
+    return client.topLeft() + QPoint(333, 160);
+}
+
+bool isSailRed(QScreen& screen, QPoint at) {
+    const QImage pixel = screen.grabWindow(0, at.x(), at.y(), 1, 1).toImage();
+    const QColor colour = pixel.pixelColor(0, 0);
+    return colour.red() > 200 && colour.green() < 60 && colour.blue() < 60;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int one = 1;
+    QApplication app(one, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
+        return 2;
+    }
+    QScreen& screen = *QGuiApplication::primaryScreen();
+    const QPoint at = sailPixel(screen);
+    if (isSailRed(screen, at)) {
+        std::fprintf(stderr, "the screen is already red where the sail will be\n");
+        return 1;
+    }
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i)
+        arguments << argv[i];
+    QElapsedTimer clock;
+    clock.start();
+    qint64 pid = 0;
+    if (!QProcess::startDetached(argv[1], arguments, {}, &pid))
+        return 1;
+    while (!isSailRed(screen, at)) {
+        if (clock.elapsed() > 30000)
+            return 1;
+        QThread::usleep(500);
+    }
+    std::printf("first_frame_ms %.1f pid %lld\n", clock.nsecsElapsed() / 1e6, pid);
+    return 0;
+}

@@ -1,0 +1,112 @@
+// The real mill window on a real display, brake released at one wind for a fixed time, with
+// the time of every tick taken as it is delivered:
+//   molen_timing WIND SECONDS OUT [--starve]
+// Writes to OUT a row per timer and interval ("stats ...") and one per period ("period ...").
+// With --starve the wind slider jumps to a new value every 20 ms throughout.
+#include "host/mill_window.h"
+#include "model/initial_form.h"
+#include "tick_log.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+namespace {
+
+using namespace molen;
+using molen_bench::Tick;
+using Clock = std::chrono::steady_clock;
+
+const char* timerOf(MillEvent event) {
+    switch (event) {
+    case MillEvent::Timer1Tick:
+        return "Timer1";
+    case MillEvent::Timer2Tick:
+        return "Timer2";
+    case MillEvent::Timer3Tick:
+        return "Timer3";
+    default:
+        return nullptr;
+    }
+}
+
+class TickRecorder {
+  public:
+    explicit TickRecorder(const MillWindow& window)
+        : window_(window) {}
+
+    void record(MillEvent event) {
+        const double at = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+        if (event == MillEvent::Command1Click) {
+            // The release starts the sail and stone timers: the first period of each runs
+            // from here.
+            ticks_.push_back({"Timer1", at, 0});
+            ticks_.push_back({"Timer2", at, 0});
+        } else if (const char* timer = timerOf(event)) {
+            ticks_.push_back({timer, at, window_.form().get<molen::Timer>(timer).Interval()});
+        }
+    }
+    double now() const {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+    }
+    const std::vector<Tick>& ticks() const { return ticks_; }
+
+  private:
+    const MillWindow& window_;
+    Clock::time_point start_ = Clock::now();
+    std::vector<Tick> ticks_;
+};
+
+void write(const char* path, int wind, const TickRecorder& recorder, double endMs) {
+    std::ofstream out(path);
+    for (const auto& s : molen_bench::summarise(recorder.ticks(), endMs)) {
+        out << "stats " << wind << ' ' << s.timer << ' ' << s.nominalMs << ' ' << s.expected << ' '
+            << s.seen << ' ' << s.meanErrorPercent << ' ' << s.p50 << ' ' << s.p99 << ' '
+            << s.longest << '\n';
+    }
+    for (const auto& p : molen_bench::periodsOf(recorder.ticks()))
+        out << "period " << wind << ' ' << p.timer << ' ' << p.nominalMs << ' ' << p.ms << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int one = 1;
+    QApplication app(one, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s WIND SECONDS OUT [--starve]\n", argv[0]);
+        return 2;
+    }
+    const int wind = std::atoi(argv[1]);
+    const double seconds = std::atof(argv[2]);
+    const bool starve = argc > 4 && std::string_view(argv[4]) == "--starve";
+
+    MillWindow window(InitialForm());
+    TickRecorder recorder(window);
+    window.observeDeliveries([&](MillEvent event) { recorder.record(event); });
+    window.open();
+    auto* slider = qobject_cast<QAbstractSlider*>(window.widget("VScroll1"));
+    std::mt19937 random(140);
+    QTimer gusts;
+    QObject::connect(&gusts, &QTimer::timeout,
+                     [&] { slider->setValue(std::uniform_int_distribution(10, 140)(random)); });
+    double endMs = 0;
+    QTimer::singleShot(500, [&] {
+        slider->setValue(wind);
+        qobject_cast<QAbstractButton*>(window.widget("Command1"))->click();
+        if (starve)
+            gusts.start(20);
+        QTimer::singleShot(static_cast<int>(seconds * 1000), [&] {
+            endMs = recorder.now();
+            QApplication::quit();
+        });
+    });
+    app.exec();
+    write(argv[3], wind, recorder, endMs);
+    return 0;
+}
