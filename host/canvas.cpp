@@ -23,13 +23,12 @@ QRegion Canvas::stale(ControlId id) {
     return region;
 }
 
-void Canvas::paint(QPainter& painter, const QRect& exposed, const QPalette& palette) const {
+void Canvas::paint(QPainter& painter, const QRegion& exposed, const QPalette& palette) const {
     // The device's own ratio would miss a redirected painter's scale, as in QWidget::render.
     const PixelGrid grid(twipsPerPixel_, painter.deviceTransform().m11());
-    painter.setRenderHint(QPainter::Antialiasing);
     const auto controls = form_.controls();
     for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
-        if (paintedBounds(control->data, grid).intersects(exposed))
+        if (exposed.intersects(paintedBounds(control->data, grid)))
             molen::paint(painter, control->data, grid, palette);
     }
 }

@@ -23,7 +23,7 @@ class Canvas {
     QRegion stale(ControlId id);
 
     // Paints the painted controls that meet `exposed`, the rearmost first.
-    void paint(QPainter& painter, const QRect& exposed, const QPalette& palette) const;
+    void paint(QPainter& painter, const QRegion& exposed, const QPalette& palette) const;
 
   private:
     const FormModel& form_;

@@ -55,6 +55,17 @@ double screenTwipsPerPixel() {
     return screen ? TwipsPerInch / screen->logicalDotsPerInch() : 15;
 }
 
+// Qt clips to one rectangle far more cheaply than to many, so a region that fills at least
+// half of its bounding rectangle is repainted as that rectangle.
+QRegion cheapestToRepaint(const QRegion& region) {
+    long area = 0;
+    for (const QRect& rect : region)
+        area += static_cast<long>(rect.width()) * rect.height();
+    const QRect bounds = region.boundingRect();
+    return 2 * area >= static_cast<long>(bounds.width()) * bounds.height() ? QRegion(bounds)
+                                                                           : region;
+}
+
 } // namespace
 
 MillWindow::MillWindow(FormModel form)
@@ -106,9 +117,9 @@ void MillWindow::showChanges() {
         timers_.follow(id);
     }
     shownGeneration_ = form_.generation();
-    lastInvalidated_ = stale;
-    if (!stale.isEmpty())
-        update(stale);
+    lastInvalidated_ = cheapestToRepaint(stale);
+    if (!lastInvalidated_.isEmpty())
+        update(lastInvalidated_);
 }
 
 void MillWindow::onTimerTick(ControlId id) { deliver(tickOf(form_.controls()[id].Name)); }
@@ -123,7 +134,7 @@ const QTimer* MillWindow::timer(std::string_view name) const {
 
 void MillWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    canvas_.paint(painter, event->rect(), palette());
+    canvas_.paint(painter, event->region(), palette());
 }
 
 void MillWindow::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,8 @@
 #include "host/qt_values.h"
 
 #include <QPen>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <algorithm>
 #include <cmath>
 
@@ -16,19 +18,61 @@ struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
 
-void paintLabel(QPainter& painter, const Label& label, const PixelGrid& grid,
-                const QPalette& palette) {
-    if (!label.Visible)
-        return;
-    const QRect box = grid.rect(label);
+// Draws what `draw` paints into `box` from a pixmap kept in QPixmapCache under `key`, painted
+// once per key at the painter's scale. Labels, shapes and line ends change far
+// less often than they are repainted, and laying out text or filling a curve costs many times
+// a blit. The pixmap lies on whole device pixels, so what it holds is what direct painting
+// would have put there.
+template <class Draw>
+void paintCached(QPainter& painter, const QRectF& box, const QString& key, Draw draw) {
+    const double scale = painter.deviceTransform().m11();
+    const QPointF origin(std::floor(box.left() * scale) / scale,
+                         std::floor(box.top() * scale) / scale);
+    const QString scaledKey = key + u'@' + QString::number(std::lround(scale * 1000));
+    QPixmap pixmap;
+    if (!QPixmapCache::find(scaledKey, &pixmap)) {
+        pixmap = QPixmap(std::ceil((box.right() - origin.x()) * scale),
+                         std::ceil((box.bottom() - origin.y()) * scale));
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter offscreen(&pixmap);
+        offscreen.translate(-origin);
+        draw(offscreen);
+        offscreen.end();
+        QPixmapCache::insert(scaledKey, pixmap);
+    }
+    painter.drawPixmap(origin, pixmap);
+}
+
+QString colourKey(const Colour& colour, const QPalette& palette) {
+    return QString::number(toQColor(colour, palette).rgba(), 16);
+}
+
+QString labelKey(const Label& label, const QRect& box, const QPalette& palette) {
+    return QStringLiteral("label|") + toQString(label.Caption) + u'|' + toQString(label.Font.Name) +
+           u'|' + QString::number(std::lround(label.Font.Size * 100)) + u'|' +
+           QString::number(label.Font.Weight) + u'|' + colourKey(label.ForeColor, palette) + u'|' +
+           QString::number(palette.color(QPalette::Button).rgba(), 16) + u'|' +
+           QString::number(static_cast<int>(label.Alignment)) + u'|' +
+           QString::number(box.width()) + u'x' + QString::number(box.height());
+}
+
+void drawLabel(QPainter& painter, const Label& label, const QRect& box, const QPalette& palette) {
     painter.fillRect(box, palette.color(QPalette::Button));
-    painter.save();
     painter.setClipRect(box);
     painter.setFont(toQFont(label.Font));
     painter.setPen(toQColor(label.ForeColor, palette));
     painter.drawText(box, toQAlignment(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap,
                      toQString(label.Caption));
-    painter.restore();
+}
+
+void paintLabel(QPainter& painter, const Label& label, const PixelGrid& grid,
+                const QPalette& palette) {
+    if (!label.Visible)
+        return;
+    const QRect box = grid.rect(label);
+    paintCached(painter, box, labelKey(label, box, palette),
+                [&](QPainter& offscreen) { drawLabel(offscreen, label, box, palette); });
 }
 
 QPen linePen(const Line& line, const QPalette& palette, double width) {
@@ -38,19 +82,45 @@ QPen linePen(const Line& line, const QPalette& palette, double width) {
         // pattern starts half a stroke in, where the dots cover whole pixels.
         pen.setDashPattern({1.0, 1.0});
         pen.setDashOffset(1.5);
-        pen.setCapStyle(Qt::FlatCap);
-    } else {
-        pen.setCapStyle(line.BorderWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
     }
+    pen.setCapStyle(line.BorderWidth > 1 ? Qt::FlatCap : Qt::SquareCap);
     return pen;
+}
+
+// A wide line's round end: a disc as wide as the stroke. Qt's own round caps cost as much
+// again as the line, a cached disc a small blit.
+void paintRoundEnd(QPainter& painter, QPointF end, const QPen& pen) {
+    const double width = pen.widthF();
+    const QRectF disc(end - QPointF(width / 2, width / 2), QSizeF(width, width));
+    const QString key = QStringLiteral("end|") + QString::number(pen.color().rgba(), 16) + u'|' +
+                        QString::number(std::lround(width * 1000));
+    paintCached(painter, disc, key, [&](QPainter& offscreen) {
+        offscreen.setPen(Qt::NoPen);
+        offscreen.setBrush(pen.color());
+        offscreen.drawEllipse(disc);
+    });
+}
+
+QRect lineBounds(const Line& line, const PixelGrid& grid) {
+    const int reach = (line.BorderWidth + 1) / 2 + AntialiasMargin;
+    return QRectF(grid.point(line.X1, line.Y1), grid.point(line.X2, line.Y2))
+        .normalized()
+        .toAlignedRect()
+        .adjusted(-reach, -reach, reach, reach);
 }
 
 void paintLine(QPainter& painter, const Line& line, const PixelGrid& grid,
                const QPalette& palette) {
     const double width = grid.strokeWidth(line.BorderWidth);
-    painter.setPen(linePen(line, palette, width));
-    painter.drawLine(grid.snap(grid.point(line.X1, line.Y1), width),
-                     grid.snap(grid.point(line.X2, line.Y2), width));
+    const QPen pen = linePen(line, palette, width);
+    const QPointF from = grid.snap(grid.point(line.X1, line.Y1), width);
+    const QPointF to = grid.snap(grid.point(line.X2, line.Y2), width);
+    painter.setPen(pen);
+    painter.drawLine(from, to);
+    if (line.BorderWidth > 1 && line.BorderStyle != BorderStyle::Dot) {
+        paintRoundEnd(painter, from, pen);
+        paintRoundEnd(painter, to, pen);
+    }
 }
 
 // The area the box covers, edge to edge, where grid.rect() names its outermost pixels.
@@ -67,9 +137,17 @@ QRectF circleBox(const Shape& shape, const PixelGrid& grid) {
     return circle;
 }
 
-void paintShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,
-                const QPalette& palette) {
+QString shapeKey(const Shape& shape, const QRect& box, const QPalette& palette) {
+    return QStringLiteral("shape|") + QString::number(static_cast<int>(shape.Shape)) + u'|' +
+           QString::number(static_cast<int>(shape.FillStyle)) + u'|' +
+           colourKey(shape.FillColor, palette) + u'|' + colourKey(shape.BorderColor, palette) +
+           u'|' + QString::number(box.width()) + u'x' + QString::number(box.height());
+}
+
+void drawShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,
+               const QPalette& palette) {
     const double width = grid.strokeWidth(1);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(toQColor(shape.BorderColor, palette), width));
     painter.setBrush(shape.FillStyle == FillStyle::Solid
                          ? QBrush(toQColor(shape.FillColor, palette))
@@ -79,12 +157,11 @@ void paintShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,
     painter.drawEllipse(box.adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
-QRect lineBounds(const Line& line, const PixelGrid& grid) {
-    const int reach = (line.BorderWidth + 1) / 2 + AntialiasMargin;
-    return QRectF(grid.point(line.X1, line.Y1), grid.point(line.X2, line.Y2))
-        .normalized()
-        .toAlignedRect()
-        .adjusted(-reach, -reach, reach, reach);
+void paintShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,
+                const QPalette& palette) {
+    const QRect box = grid.rect(shape);
+    paintCached(painter, box, shapeKey(shape, box, palette),
+                [&](QPainter& offscreen) { drawShape(offscreen, shape, grid, palette); });
 }
 
 } // namespace
