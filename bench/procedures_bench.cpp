@@ -4,10 +4,25 @@
 #include "model/initial_form.h"
 
 #include <benchmark/benchmark.h>
+#include <charconv>
 
 namespace {
 
 using namespace molen;
+
+// The floor for the conversions: the standard library's own round trip of a double through
+// its shortest text, which they are built on.
+void standardRoundTrip(benchmark::State& state) {
+    char text[32];
+    for (auto _ : state) {
+        const double value = 6000.0 / 140;
+        const auto written = std::to_chars(text, text + sizeof text, value);
+        double back = 0;
+        std::from_chars(text, written.ptr, back);
+        benchmark::DoNotOptimize(back);
+    }
+}
+BENCHMARK(standardRoundTrip);
 
 void textToNumber(benchmark::State& state) {
     for (auto _ : state)

@@ -12,7 +12,7 @@ std::vector<Period> periodsOf(const std::vector<Tick>& ticks) {
     std::vector<Period> periods;
     for (const Tick& tick : ticks) {
         if (auto last = lastAt.find(tick.timer); last != lastAt.end())
-            periods.push_back({tick.timer, tick.nominalMs, tick.atMs - last->second});
+            periods.push_back({tick.timer, tick.nominalMs, tick.atMs - last->second, tick.atMs});
         lastAt[tick.timer] = tick.atMs;
     }
     return periods;

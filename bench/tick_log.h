@@ -17,6 +17,7 @@ struct Period {
     std::string timer;
     int nominalMs;
     double ms;
+    double endsAtMs;
 };
 
 struct PeriodStats {

@@ -70,7 +70,8 @@ void write(const char* path, int wind, const TickRecorder& recorder, double endM
             << s.longest << '\n';
     }
     for (const auto& p : molen_bench::periodsOf(recorder.ticks()))
-        out << "period " << wind << ' ' << p.timer << ' ' << p.nominalMs << ' ' << p.ms << '\n';
+        out << "period " << wind << ' ' << p.timer << ' ' << p.nominalMs << ' ' << p.ms << ' '
+            << p.endsAtMs << '\n';
 }
 
 } // namespace
