@@ -3,13 +3,15 @@
 // and the heap holds no more at the end than after the first minutes.
 #include "mill_fixture.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
 #ifdef __SANITIZE_ADDRESS__
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime; g++ ships no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
