@@ -120,6 +120,10 @@ SignificantDigits significantDigits(double value) {
     return result;
 }
 
+// The largest value whose 15-digit form still reads back as a double; the largest double
+// itself rounds up beyond the range.
+const SignificantDigits LargestWritable{false, "179769313486231", 309};
+
 void incrementDecimal(std::string& digits) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         if (*it != '9') {
@@ -186,6 +190,9 @@ double TextToNumber(std::string_view text) {
 
 std::string NumberToText(double value) {
     const SignificantDigits d = significantDigits(value);
+    if (d.point > LargestWritable.point ||
+        (d.point == LargestWritable.point && d.digits > LargestWritable.digits))
+        throw ArithmeticError("Overflow");
     if (d.digits.empty())
         return "0";
     const int count = static_cast<int>(d.digits.size());

@@ -13,7 +13,7 @@ namespace molen {
 double TextToNumber(std::string_view text);
 
 // The value rounded to 15 significant digits in plain decimal ("42.8571428571429", "-44").
-// A value that is not finite is an ArithmeticError.
+// A value that is not finite, or that rounds beyond the largest double, is an ArithmeticError.
 std::string NumberToText(double value);
 
 std::string IntegerToText(std::int64_t value);

@@ -47,6 +47,13 @@ TEST(NumberToText, RefusesValuesThatAreNotFinite) {
     EXPECT_THROW(NumberToText(std::numeric_limits<double>::quiet_NaN()), ArithmeticError);
 }
 
+TEST(NumberToText, RefusesValuesThatRoundBeyondTheLargestDouble) {
+    constexpr double largest = std::numeric_limits<double>::max(); // 1.7976931348623157e308
+    EXPECT_THROW(NumberToText(largest), ArithmeticError);
+    EXPECT_THROW(NumberToText(-largest), ArithmeticError);
+    EXPECT_EQ(TextToNumber(NumberToText(1.79769313486231e308)), 1.79769313486231e308);
+}
+
 TEST(NumberToText, ReadsBackAsTheSameNumber) {
     // The stone angle falls like this for hours; every value must survive its round trip.
     double angle = 1;
