@@ -1,5 +1,6 @@
 #include "host/mill_window.h"
 
+#include "host/accessible_window.h"
 #include "host/mill_icon.h"
 #include "host/qt_values.h"
 #include "mill/procedures.h"
@@ -72,6 +73,7 @@ MillWindow::MillWindow(FormModel form)
     resize(grid.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
     connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
             [this] { deliver(MillEvent::Command1Click); });
+    exposeToAssistiveTechnology(*this);
     deliver(MillEvent::Load);
 }
 
@@ -102,6 +104,7 @@ void MillWindow::showChanges() {
         if (controls_.widget(id))
             controls_.sync(id);
         timers_.follow(id);
+        announceChange(*this, id);
     }
     shownGeneration_ = form_.generation();
     lastInvalidated_ = stale;
