@@ -65,10 +65,7 @@ MillWindow::MillWindow(FormModel form)
     , timers_(form_, [this](ControlId id) { onTimerTick(id); }) {
     setWindowTitle(toQString(form_.form().Caption));
     setWindowIcon(millIcon());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(form_.form().BackColor, palette));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillWithFormColour();
     const PixelGrid grid(twipsPerPixel());
     resize(grid.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
     connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
@@ -144,6 +141,17 @@ void MillWindow::showEvent(QShowEvent* event) {
 
 void MillWindow::recordOuterWidth() {
     form_.form().Width = static_cast<float>(frameGeometry().width() * twipsPerPixel());
+}
+
+void MillWindow::fillWithFormColour() {
+    if (const auto role = paletteRole(form_.form().BackColor)) {
+        setBackgroundRole(*role); // a role, not its colour now, so that a new theme shows at once
+    } else {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, toQColor(form_.form().BackColor, palette));
+        setPalette(palette);
+    }
+    setAutoFillBackground(true);
 }
 
 void MillWindow::centreOnScreen() {
