@@ -1,5 +1,6 @@
 #include "host/mill_window.h"
 
+#include "host/accessible_window.h"
 #include "host/mill_icon.h"
 #include "host/qt_values.h"
 #include "mill/procedures.h"
@@ -75,14 +76,12 @@ MillWindow::MillWindow(FormModel form)
     , timers_(form_, [this](ControlId id) { onTimerTick(id); }) {
     setWindowTitle(toQString(form_.form().Caption));
     setWindowIcon(millIcon());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(form_.form().BackColor, palette));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillWithFormColour();
     const PixelGrid grid(twipsPerPixel());
     resize(grid.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
     connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
             [this] { deliver(MillEvent::Command1Click); });
+    exposeToAssistiveTechnology(*this);
     deliver(MillEvent::Load);
 }
 
@@ -115,6 +114,7 @@ void MillWindow::showChanges() {
         if (controls_.widget(id))
             controls_.sync(id);
         timers_.follow(id);
+        announceChange(*this, id);
     }
     shownGeneration_ = form_.generation();
     lastInvalidated_ = cheapestToRepaint(stale);
@@ -154,6 +154,17 @@ void MillWindow::showEvent(QShowEvent* event) {
 
 void MillWindow::recordOuterWidth() {
     form_.form().Width = static_cast<float>(frameGeometry().width() * twipsPerPixel());
+}
+
+void MillWindow::fillWithFormColour() {
+    if (const auto role = paletteRole(form_.form().BackColor)) {
+        setBackgroundRole(*role); // a role, not its colour now, so that a new theme shows at once
+    } else {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, toQColor(form_.form().BackColor, palette));
+        setPalette(palette);
+    }
+    setAutoFillBackground(true);
 }
 
 void MillWindow::centreOnScreen() {

@@ -56,6 +56,7 @@ class MillWindow : public QWidget {
     void onTimerTick(ControlId id);
     void recordOuterWidth();
     void centreOnScreen();
+    void fillWithFormColour();
 
     FormModel form_;
     Canvas canvas_;

@@ -2,19 +2,25 @@
 
 namespace molen {
 
-QColor toQColor(const Colour& colour, const QPalette& palette) {
+std::optional<QPalette::ColorRole> paletteRole(const Colour& colour) {
     switch (colour.system) {
     case SystemColour::ButtonFace:
-        return palette.color(QPalette::Button);
+        return QPalette::Button;
     case SystemColour::ButtonText:
-        return palette.color(QPalette::ButtonText);
+        return QPalette::ButtonText;
     case SystemColour::WindowBackground:
-        return palette.color(QPalette::Base);
+        return QPalette::Base;
     case SystemColour::WindowText:
-        return palette.color(QPalette::Text);
+        return QPalette::Text;
     case SystemColour::None:
         break;
     }
+    return std::nullopt;
+}
+
+QColor toQColor(const Colour& colour, const QPalette& palette) {
+    if (const auto role = paletteRole(colour))
+        return palette.color(*role);
     return {colour.red, colour.green, colour.blue};
 }
 

@@ -14,9 +14,12 @@ namespace {
 
 QLineEdit* createTextBox(QWidget& parent, const TextBox& field) {
     auto* edit = new QLineEdit(&parent);
+    // Only fixed colours are set: system colours stay the edit's own roles, which follow the theme.
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, toQColor(field.BackColor, palette));
-    palette.setColor(QPalette::Text, toQColor(field.ForeColor, palette));
+    if (!paletteRole(field.BackColor))
+        palette.setColor(QPalette::Base, toQColor(field.BackColor, palette));
+    if (!paletteRole(field.ForeColor))
+        palette.setColor(QPalette::Text, toQColor(field.ForeColor, palette));
     edit->setPalette(palette);
     edit->setFont(toQFont(field.Font));
     edit->setAlignment(toQAlignment(field.Alignment) | Qt::AlignVCenter);

@@ -1,0 +1,19 @@
+// The window as assistive technology sees it: widgets named after the captions beside them, and
+// the painted readouts and banner as static texts that follow their captions.
+#pragma once
+
+#include "model/form_model.h"
+
+namespace molen {
+
+class MillWindow;
+
+// Names the window's widgets after their captions. Call once they exist. (The painted texts are
+// children of every MillWindow's interface from the start.)
+void exposeToAssistiveTechnology(MillWindow& window);
+
+// Tells assistive technology that control `id` has changed, if it is one of the painted texts
+// and its caption or visibility differs from what was last told.
+void announceChange(MillWindow& window, ControlId id);
+
+} // namespace molen

@@ -1,0 +1,54 @@
+#include "host/painted_text.h"
+
+#include "host/mill_window.h"
+#include "host/pixel_grid.h"
+#include "host/qt_values.h"
+
+#include <utility>
+
+namespace molen {
+
+PaintedText::PaintedText(MillWindow& window, ControlId id)
+    : window_(window)
+    , id_(id)
+    , toldCaption_(toQString(label().Caption))
+    , toldVisible_(label().Visible) {}
+
+const Label& PaintedText::label() const {
+    return std::get<Label>(window_.form().controls()[id_].data);
+}
+
+bool PaintedText::captionChanged() {
+    const QString caption = toQString(label().Caption);
+    return std::exchange(toldCaption_, caption) != caption;
+}
+
+bool PaintedText::visibilityChanged() {
+    return std::exchange(toldVisible_, label().Visible) != label().Visible;
+}
+
+QWindow* PaintedText::window() const { return window_.windowHandle(); }
+
+QAccessibleInterface* PaintedText::parent() const {
+    return QAccessible::queryAccessibleInterface(&window_);
+}
+
+QString PaintedText::text(QAccessible::Text t) const {
+    if (t == QAccessible::Name || t == QAccessible::Value)
+        return toQString(label().Caption);
+    return {};
+}
+
+QRect PaintedText::rect() const {
+    const QRect box = PixelGrid(window_.twipsPerPixel()).rect(label());
+    return {window_.mapToGlobal(box.topLeft()), box.size()};
+}
+
+QAccessible::State PaintedText::state() const {
+    QAccessible::State state;
+    state.readOnly = true;
+    state.invisible = !label().Visible || !window_.isVisible();
+    return state;
+}
+
+} // namespace molen

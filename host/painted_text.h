@@ -1,0 +1,46 @@
+// One painted label as a static text for assistive technology: its name and value are the
+// label's caption, its place the label's box on the screen.
+#pragma once
+
+#include "model/form_model.h"
+
+#include <QAccessibleInterface>
+#include <QString>
+
+namespace molen {
+
+class MillWindow;
+
+class PaintedText : public QAccessibleInterface {
+  public:
+    PaintedText(MillWindow& window, ControlId id);
+
+    ControlId id() const { return id_; }
+    // Whether caption or visibility differ from what was last told; records them as told.
+    bool captionChanged();
+    bool visibilityChanged();
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override;
+
+  private:
+    const Label& label() const;
+
+    MillWindow& window_;
+    ControlId id_;
+    QString toldCaption_;
+    bool toldVisible_;
+};
+
+} // namespace molen

@@ -1,0 +1,88 @@
+// The window through Qt's accessibility interfaces, as a screen reader would meet it.
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <map>
+
+namespace molen::testing_support {
+namespace {
+
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// The window's children that are static texts.
+std::vector<QAccessibleInterface*> staticTexts(QAccessibleInterface* window) {
+    std::vector<QAccessibleInterface*> texts;
+    for (int i = 0; i < window->childCount(); ++i) {
+        if (window->child(i)->role() == QAccessible::StaticText)
+            texts.push_back(window->child(i));
+    }
+    return texts;
+}
+
+class Accessibility : public WindowTest {
+  protected:
+    QAccessibleInterface* textOf(std::string_view label) {
+        const QRect box = PixelGrid(window.twipsPerPixel()).rect(window.form().get<Label>(label));
+        for (QAccessibleInterface* text : staticTexts(accessible(&window))) {
+            if (text->rect() == QRect(window.mapToGlobal(box.topLeft()), box.size()))
+                return text;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(Accessibility, EveryWidgetIsNamedAfterItsCaption) {
+    const std::map<std::string_view, QString> names{
+        {"VScroll1", "Wind"},
+        {"Text2", "Enden"},
+        {"HScroll1", "Overbrengings factor "},
+        {"Text4", "Overbrengings factor "},
+        {"HScroll2", "Diameter loper"},
+        {"Text8", "Diameter loper"},
+        {"Command1", "Licht de vang"},
+    };
+    for (const auto& [widget, name] : names)
+        EXPECT_EQ(accessible(window.widget(widget))->text(QAccessible::Name), name) << widget;
+}
+
+TEST_F(Accessibility, ReadoutsAndBannerAreStaticTextsOfTheWindow) {
+    QAccessibleInterface* windowInterface = accessible(&window);
+    EXPECT_EQ(windowInterface->text(QAccessible::Name), "  ZAVELTOP SOFTWARE");
+    const auto texts = staticTexts(windowInterface);
+    EXPECT_EQ(texts.size(), 5u);
+    for (QAccessibleInterface* text : texts) {
+        EXPECT_EQ(text->parent(), windowInterface);
+        EXPECT_EQ(windowInterface->child(windowInterface->indexOfChild(text)), text);
+    }
+    for (const char* label : {"Label1", "Label6", "Label7", "Label9", "Label10"}) {
+        QAccessibleInterface* text = textOf(label);
+        ASSERT_NE(text, nullptr) << label;
+        const QString caption = QString::fromStdString(window.form().get<Label>(label).Caption);
+        EXPECT_EQ(text->text(QAccessible::Name), caption) << label;
+        EXPECT_EQ(text->text(QAccessible::Value), caption) << label;
+    }
+    EXPECT_TRUE(textOf("Label1")->state().invisible) << "the advice is hidden at first";
+    EXPECT_FALSE(textOf("Label9")->state().invisible);
+}
+
+// (Qt passes accessibility events on only while assistive technology listens, which it cannot on
+// the offscreen platform: scripts/check-accessibility watches them over AT-SPI.)
+TEST_F(Accessibility, ReadoutsFollowTheirCaptions) {
+    QTest::mouseClick(window.widget("Command1"), Qt::LeftButton);
+    bar("VScroll1")->setValue(80);
+    window.deliver(MillEvent::Timer1Tick);
+    window.deliver(MillEvent::Timer2Tick);
+    for (const char* label : {"Label6", "Label7", "Label9"}) {
+        const QString caption = QString::fromStdString(window.form().get<Label>(label).Caption);
+        EXPECT_FALSE(caption.isEmpty()) << label;
+        EXPECT_EQ(textOf(label)->text(QAccessible::Name), caption) << label;
+        EXPECT_EQ(textOf(label)->text(QAccessible::Value), caption) << label;
+    }
+    EXPECT_FALSE(textOf("Label1")->state().invisible) << "the advice shows in a strong wind";
+}
+
+} // namespace
+} // namespace molen::testing_support
