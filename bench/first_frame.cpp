@@ -45,8 +45,16 @@ int main(int argc, char** argv) {
         arguments << argv[i];
     QElapsedTimer clock;
     clock.start();
+    // The program outlives this probe, so it must not hold on to the probe's output, which a
+    // caller may be reading to its end.
+    QProcess program;
+    program.setProgram(argv[1]);
+    program.setArguments(arguments);
+    program.setStandardInputFile(QProcess::nullDevice());
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.setStandardErrorFile(QProcess::nullDevice());
     qint64 pid = 0;
-    if (!QProcess::startDetached(argv[1], arguments, {}, &pid))
+    if (!program.startDetached(&pid))
         return 1;
     while (!isSailRed(screen, at)) {
         if (clock.elapsed() > 30000)
