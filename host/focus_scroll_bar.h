@@ -1,4 +1,5 @@
-// A scroll bar that shows when it has the keyboard focus, which not every style does.
+// A scroll bar that shows when it has the keyboard focus, which not every style does, and
+// whose arrow keys move the thumb the way they point.
 #pragma once
 
 #include <QScrollBar>
@@ -11,6 +12,7 @@ class FocusScrollBar : public QScrollBar {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace molen

@@ -115,6 +115,24 @@ TEST_F(SailsAndStone, ASliderChangeReachesTheWindFieldAtTheNextSailTick) {
     EXPECT_EQ(field("Text2")->text(), "11");
 }
 
+// The thumb follows the arrow: right and down raise the value, left and up lower it.
+TEST_F(WindowTest, ArrowKeysMoveEverySliderTheWayTheyPoint) {
+    const struct {
+        const char* slider;
+        Qt::Key raise, lower;
+    } sliders[] = {{"HScroll1", Qt::Key_Right, Qt::Key_Left},
+                   {"HScroll2", Qt::Key_Right, Qt::Key_Left},
+                   {"VScroll1", Qt::Key_Down, Qt::Key_Up}};
+    for (const auto& s : sliders) {
+        const int start = window.form().get<ScrollBar>(s.slider).Value();
+        QTest::keyClick(bar(s.slider), s.raise);
+        QTest::keyClick(bar(s.slider), s.raise);
+        EXPECT_EQ(window.form().get<ScrollBar>(s.slider).Value(), start + 2) << s.slider;
+        QTest::keyClick(bar(s.slider), s.lower);
+        EXPECT_EQ(window.form().get<ScrollBar>(s.slider).Value(), start + 1) << s.slider;
+    }
+}
+
 TEST_F(WindowTest, ResizingMovesNothingAndTracksTheOuterWidth) {
     std::vector<QRect> places;
     for (const QWidget* child : window.findChildren<QWidget*>())
