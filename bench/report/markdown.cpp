@@ -59,7 +59,10 @@ QString timingSection(const Results& results, const QString& pictureName) {
     return "## Tick timing\n\nThe real window under Xvfb with the brake released, one row per "
            "timer and interval; periods are taken as each tick is delivered, on a monotonic "
            "clock. The sail's first period is the 1000 ms before the first sail tick, and the "
-           "stone ticks every 10 ms until that tick has set the wind.\n\n" +
+           "stone ticks every 10 ms until that tick has set the wind. On X, Qt waits for the "
+           "server to take a frame from shared memory before it paints over the same pixels "
+           "again (the banner does so every tick), so a server slow to wake shows here as a "
+           "late tick.\n\n" +
            timingTable(results.timing) + "\n![Tick periods against their interval](" + pictureName +
            ")\n\n" + starvationTable(results.starvation);
 }

@@ -75,8 +75,9 @@ QImage periodChart(const std::vector<PeriodSample>& periods) {
                  QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.drawText(QRect(0, 0, image.width(), 22), Qt::AlignCenter,
-                     "Period minus interval (ms), per wind and timer");
+    painter.drawText(
+        QRect(0, 0, image.width(), 22), Qt::AlignCenter,
+        "Period minus interval (ms), per wind and timer; the outer bars gather all beyond them");
     const auto all = histograms(periods);
     for (int row = 0; row < int(Winds.size()); ++row) {
         for (int column = 0; column < Timers.size(); ++column) {
