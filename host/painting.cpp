@@ -19,10 +19,9 @@ struct Overloaded : Handlers... {
 };
 
 // Draws what `draw` paints into `box` from a pixmap kept in QPixmapCache under `key`, painted
-// once per key at the painter's scale. Labels, shapes and line ends change far
-// less often than they are repainted, and laying out text or filling a curve costs many times
-// a blit. The pixmap lies on whole device pixels, so what it holds is what direct painting
-// would have put there.
+// once per key at the painter's scale. Labels, shapes and line ends change far less often than
+// they are repainted, and laying out text or filling a curve costs many times a blit. The pixmap
+// lies on whole device pixels, so what it holds is what direct painting would have put there.
 template <class Draw>
 void paintCached(QPainter& painter, const QRectF& box, const QString& key, Draw draw) {
     const double scale = painter.deviceTransform().m11();
@@ -52,7 +51,7 @@ QString labelKey(const Label& label, const QRect& box, const QPalette& palette) 
     return QStringLiteral("label|") + toQString(label.Caption) + u'|' + toQString(label.Font.Name) +
            u'|' + QString::number(std::lround(label.Font.Size * 100)) + u'|' +
            QString::number(label.Font.Weight) + u'|' + colourKey(label.ForeColor, palette) + u'|' +
-           QString::number(palette.color(QPalette::Button).rgba(), 16) + u'|' +
+           colourKey(Colour::of(SystemColour::ButtonFace), palette) + u'|' +
            QString::number(static_cast<int>(label.Alignment)) + u'|' +
            QString::number(box.width()) + u'x' + QString::number(box.height());
 }

@@ -17,8 +17,8 @@ bool isPainted(const ControlData& control);
 void paint(QPainter& painter, const ControlData& control, const PixelGrid& grid,
            const QPalette& palette);
 
-// The logical pixels that painting the control may touch, visible or not, with a margin for
-// antialiasing; empty for kinds that are not painted.
+// The logical pixels that painting the control may touch, visible or not: a label's or shape's
+// box, a line's span widened by its stroke and antialiasing; empty for kinds that are not painted.
 QRect paintedBounds(const ControlData& control, const PixelGrid& grid);
 
 } // namespace molen
