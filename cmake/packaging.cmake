@@ -34,19 +34,17 @@ execute_process(COMMAND ${GZIP} -9nf ${debian_changelog} COMMAND_ERROR_IS_FATAL 
 install(FILES ${debian_changelog}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The machine-readable copyright file: ours, and that of the caption face built into the
-# program, whose own copyright and licence come from the Debian package that ships the face.
-set(font_copyright /usr/share/doc/fonts-liberation2/copyright)
-if(NOT EXISTS ${font_copyright})
-    message(FATAL_ERROR "${font_copyright} is missing: install fonts-liberation2")
-endif()
-file(READ ${font_copyright} text)
-string(REGEX MATCH "\nFiles: \\*\n[^\n]+(\n[^\n]+)*" MOLEN_FONT_COPYRIGHT "${text}")
-string(REPLACE "\nFiles: *\n" "Files: LiberationSans-*.ttf
-Comment: Liberation Sans, the face of the captions, taken from Debian's
- fonts-liberation2 and built into the program.
-" MOLEN_FONT_COPYRIGHT "${MOLEN_FONT_COPYRIGHT}")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${font_copyright})
-configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${PROJECT_BINARY_DIR}/debian/copyright
-    @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# program, taken while building from the Debian package that ships the face.
+set(copyright ${PROJECT_BINARY_DIR}/debian/copyright)
+add_custom_command(OUTPUT ${copyright}
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${CMAKE_CURRENT_LIST_DIR}/copyright.in
+            -DFONT_COPYRIGHT=/usr/share/doc/fonts-liberation2/copyright -DOUTPUT=${copyright}
+            -DPROJECT_NAME=${PROJECT_NAME} -DMOLEN_APP_ID=${MOLEN_APP_ID}
+            "-DCPACK_PACKAGE_CONTACT=${CPACK_PACKAGE_CONTACT}"
+            -P ${CMAKE_CURRENT_LIST_DIR}/debian_copyright.cmake
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/copyright.in ${CMAKE_CURRENT_LIST_DIR}/debian_copyright.cmake
+    COMMENT "Writing the package's copyright file"
+    VERBATIM)
+add_custom_target(molen_copyright ALL DEPENDS ${copyright})
+install(FILES ${copyright} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 include(CPack)
