@@ -30,8 +30,16 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 find_program(GZIP gzip REQUIRED)
 set(debian_changelog ${PROJECT_BINARY_DIR}/debian/changelog)
 molen_write_debian_changelog(${debian_changelog} ${CPACK_PACKAGE_NAME} "${CPACK_PACKAGE_CONTACT}")
-execute_process(COMMAND ${GZIP} -9nf ${debian_changelog} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${GZIP} -9nkf ${debian_changelog} COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${debian_changelog}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(BUILD_TESTING)
+    # Debian's own parser reads it without a complaint and finds the project's version on top.
+    find_program(DPKG_PARSECHANGELOG dpkg-parsechangelog REQUIRED)
+    add_test(NAME package_changelog_is_valid
+        COMMAND ${DPKG_PARSECHANGELOG} -l ${debian_changelog} -S Version)
+    set_tests_properties(package_changelog_is_valid PROPERTIES
+        PASS_REGULAR_EXPRESSION "^${PROJECT_VERSION}\n$")
+endif()
 
 # The machine-readable copyright file: ours, and that of the caption face built into the
 # program, taken while building from the Debian package that ships the face.
