@@ -1,7 +1,7 @@
 # The releases as CHANGELOG.md records them, newest first. Sets MOLEN_RELEASES (their versions),
-# MOLEN_RELEASE_DATE_<version> (YYYY-MM-DD) for each, and MOLEN_RELEASE_DATE and
-# MOLEN_RELEASE_EPOCH (seconds since 1970, UTC midnight) for the project's version, which must be
-# the newest; molen_write_debian_changelog() turns the same notes into a Debian changelog.
+# MOLEN_RELEASE_DATE_<version> (YYYY-MM-DD) for each, and MOLEN_RELEASE_EPOCH (seconds since
+# 1970 to its UTC midnight) for the project's version, which must be the newest;
+# molen_write_debian_changelog() turns the same notes into a Debian changelog.
 set(MOLEN_CHANGELOG ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MOLEN_CHANGELOG})
 set(molen_release_heading "^## \\[([0-9][^]]*)\\] - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])")
@@ -36,14 +36,16 @@ function(molen_read_releases)
             set(date_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
         endif()
     endforeach()
-    list(GET versions 0 newest) # the first heading; none at all fails here
+    if(NOT versions)
+        message(FATAL_ERROR "CHANGELOG.md: no release, no heading \"## [VERSION] - YYYY-MM-DD\"")
+    endif()
+    list(GET versions 0 newest)
     if(NOT newest STREQUAL PROJECT_VERSION)
         message(FATAL_ERROR "CHANGELOG.md: the newest release is ${newest}, but project() says "
                             "${PROJECT_VERSION}; add its entry, with its date, at the top.")
     endif()
     molen_epoch_of(${date_${newest}} epoch)
     set(MOLEN_RELEASES ${versions} PARENT_SCOPE)
-    set(MOLEN_RELEASE_DATE ${date_${newest}} PARENT_SCOPE)
     set(MOLEN_RELEASE_EPOCH ${epoch} PARENT_SCOPE)
 endfunction()
 
