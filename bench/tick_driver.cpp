@@ -94,7 +94,7 @@ int runMill(std::string_view kind, int count) {
     QCoreApplication::processEvents();
     measuredTicks(millTick(window, kind), count);
     if (kind == "banner")
-        std::printf("banner_overspill_px %ld\n", bannerOverspill(window, count));
+        std::printf("{\"banner_overspill_px\": %ld}\n", bannerOverspill(window, count));
     return 0;
 }
 

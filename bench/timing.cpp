@@ -1,7 +1,7 @@
 // The real mill window on a real display, brake released at one wind for a fixed time, with
 // the time of every tick taken as it is delivered:
 //   molen_timing WIND SECONDS OUT [--starve]
-// Writes to OUT a row per timer and interval ("stats ...") and one per period ("period ...").
+// Writes to OUT, as JSON, a row per timer and interval and every period.
 // With --starve the wind slider jumps to a new value every 20 ms throughout.
 #include "host/mill_window.h"
 #include "model/initial_form.h"
@@ -10,10 +10,13 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <random>
 
 namespace {
@@ -62,16 +65,29 @@ class TickRecorder {
     std::vector<Tick> ticks_;
 };
 
+QJsonObject rowOf(const molen_bench::PeriodStats& s) {
+    return {{"timer", QString::fromStdString(s.timer)},
+            {"interval_ms", s.nominalMs},
+            {"expected", qint64(s.expected)},
+            {"seen", qint64(s.seen)},
+            {"mean_error_percent", s.meanErrorPercent},
+            {"p50_ms", s.p50},
+            {"p99_ms", s.p99},
+            {"longest_ms", s.longest}};
+}
+
 void write(const char* path, int wind, const TickRecorder& recorder, double endMs) {
-    std::ofstream out(path);
-    for (const auto& s : molen_bench::summarise(recorder.ticks(), endMs)) {
-        out << "stats " << wind << ' ' << s.timer << ' ' << s.nominalMs << ' ' << s.expected << ' '
-            << s.seen << ' ' << s.meanErrorPercent << ' ' << s.p50 << ' ' << s.p99 << ' '
-            << s.longest << '\n';
-    }
+    QJsonArray rows, periods;
+    for (const auto& stats : molen_bench::summarise(recorder.ticks(), endMs))
+        rows.append(rowOf(stats));
     for (const auto& p : molen_bench::periodsOf(recorder.ticks()))
-        out << "period " << wind << ' ' << p.timer << ' ' << p.nominalMs << ' ' << p.ms << ' '
-            << p.endsAtMs << '\n';
+        periods.append(QJsonObject{{"timer", QString::fromStdString(p.timer)},
+                                   {"interval_ms", p.nominalMs},
+                                   {"ms", p.ms}});
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(QJsonDocument(QJsonObject{{"wind", wind}, {"rows", rows}, {"periods", periods}})
+                      .toJson());
 }
 
 } // namespace
