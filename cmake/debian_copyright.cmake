@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the package's machine-readable copyright file OUTPUT from TEMPLATE, with the paragraph
 # of the caption face taken from FONT_COPYRIGHT, the copyright file of the Debian package that
 # ships the face. Run as a script (cmake -P) while building, where the face is built in too.

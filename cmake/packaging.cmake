@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A Debian package of what `cmake --install` puts in place, with its dependencies computed from
 # the libraries the program links, and the documents Debian asks of every package.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The releases as CHANGELOG.md records them, newest first. Sets MOLEN_RELEASES (their versions),
 # MOLEN_RELEASE_DATE_<version> (YYYY-MM-DD) for each, and MOLEN_RELEASE_EPOCH (seconds since
 # 1970 to its UTC midnight) for the project's version, which must be the newest;
