@@ -29,19 +29,6 @@ using namespace molen;
 using molen_bench::Tick;
 using Clock = std::chrono::steady_clock;
 
-const char* timerOf(MillEvent event) {
-    switch (event) {
-    case MillEvent::Timer1Tick:
-        return "Timer1";
-    case MillEvent::Timer2Tick:
-        return "Timer2";
-    case MillEvent::Timer3Tick:
-        return "Timer3";
-    default:
-        return nullptr;
-    }
-}
-
 class TickRecorder {
   public:
     explicit TickRecorder(const MillWindow& window)
@@ -52,10 +39,10 @@ class TickRecorder {
         if (event == MillEvent::Command1Click) {
             // The release starts the sail and stone timers: the first period of each runs
             // from here.
-            ticks_.push_back({"Timer1", at, 0});
-            ticks_.push_back({"Timer2", at, 0});
-        } else if (const char* timer = timerOf(event)) {
-            ticks_.push_back({timer, at, window_.form().get<molen::Timer>(timer).Interval()});
+            ticks_.push_back({std::string(form1::Timer1.name), at, 0});
+            ticks_.push_back({std::string(form1::Timer2.name), at, 0});
+        } else if (const auto timer = bindingOf(event).timer) {
+            ticks_.push_back({std::string(timer->name), at, window_.form().get(*timer).Interval()});
         }
     }
     double now() const {

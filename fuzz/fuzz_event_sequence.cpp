@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     FormModel form = InitialForm();
     Form_Load(form);
-    form.form().Width = 10995;
+    form.setWidth(10995);
     std::set<std::string> typed;
     while (input.remaining_bytes() > 0) {
         const int event = input.ConsumeIntegralInRange(0, 6);
@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             typed.insert(text);
             form.edit<TextBox>(input.PickValueInArray(VisibleFields)).Text = std::move(text);
         } else {
-            form.form().Width = static_cast<float>(input.ConsumeIntegralInRange(0, 100000));
+            form.setWidth(static_cast<float>(input.ConsumeIntegralInRange(0, 100000)));
         }
         checkTexts(form, typed);
         checkGeometry(form, event == 3);

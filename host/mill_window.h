@@ -9,6 +9,7 @@
 #include "host/canvas.h"
 #include "host/timer_bank.h"
 #include "host/windowed_controls.h"
+#include "mill/events.h"
 #include "model/form_model.h"
 
 #include <QRegion>
@@ -18,8 +19,6 @@
 #include <utility>
 
 namespace molen {
-
-enum class MillEvent { Load, Command1Click, Timer1Tick, Timer2Tick, Timer3Tick };
 
 class MillWindow : public QWidget {
     Q_OBJECT
