@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up before the window: the command line answered in the usual way, and a missing display
 // reported in one line instead of Qt's abort.
 #pragma once

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the performance report and its picture from the results folder of bench/run.
 
     report.py RESULTS REPORT.md PICTURE.png WIND...

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real mill window on a real display, brake released at one wind for a fixed time, with
 // the time of every tick taken as it is delivered:
 //   molen_timing WIND SECONDS OUT [--starve]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any sequence of the user's work and the timers' ticks, run through the procedures as the window
 // delivers them, with the mill's invariants checked after every event: no "inf" or "nan" shown
 // that the user did not type, intervals a timer can take, sails and stone lines no longer than

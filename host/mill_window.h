@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The mill's one window: owns the form, shows it, takes the user's input and delivers every
 // event to its procedure through one dispatch point.
 #pragma once

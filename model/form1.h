@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of Form1, front to back, each as a typed handle; the initial form fills exactly
 // these places, so a name that is not here does not compile.
 #pragma once

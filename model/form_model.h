@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one window, Form1: its own properties and its controls in stacking order, front to back.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A typed handle on one control of the form: its place in stacking order, its kind and its name,
 // all fixed when the program is compiled.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A loaded form and short ways to read and drive it, for the tests of the procedures.
 #pragma once
 

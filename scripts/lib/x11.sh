@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shell functions for the scripts that run the mill on an X display; source this file.
 
 # Starts the window manager openbox and waits, at most SECONDS (default 10), until it has

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program's start-up from outside: its options, Qt's own, and a machine with no display.
 # Run as: cmake -DMOLEN=<program> -DVERSION=<version> -P startup_test.cmake
 
