@@ -189,9 +189,12 @@ void MillWindow::placeAgainWithFrame() {
     if (!placedAt_ || frameGeometry() == geometry())
         return; // placed for good, or the frame is not known yet
     const QPoint placedAt = *std::exchange(placedAt_, std::nullopt);
-    // Some platforms put the frame where it was asked, others the client area.
-    const bool movedSince =
-        frameGeometry().topLeft() != placedAt && geometry().topLeft() != placedAt;
+    // Some platforms put the frame where it was asked, others the client area; on a scaled
+    // screen either may be a logical pixel off, rounded from device pixels.
+    const auto near = [&](QPoint p) {
+        return (p - placedAt).manhattanLength() <= 2;
+    };
+    const bool movedSince = !near(frameGeometry().topLeft()) && !near(geometry().topLeft());
     if (const QScreen* screen = this->screen(); screen && !movedSince)
         move(framePosition(frameGeometry().size(), screen->availableGeometry()));
 }
