@@ -26,8 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins at run time, where dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The free face whose metrics let every caption fit its box as laid out.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# The native platform plugin for Wayland desktops; the captions' face is built into the program.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # The package's changelog, made from CHANGELOG.md, compressed as Debian asks: at the highest
 # level and without a time stamp, so that the same sources make the same package.

@@ -14,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 namespace molen {
@@ -40,6 +41,13 @@ QRegion cheapestToRepaint(const QRegion& region) {
                                                                            : region;
 }
 
+// The frame's top left: centred in `area`, but never beyond its top or left edge.
+QPoint framePosition(const QSize& frame, const QRect& area) {
+    QRect centred({}, frame);
+    centred.moveCenter(area.center());
+    return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
+}
+
 } // namespace
 
 MillWindow::MillWindow(FormModel form)
@@ -61,7 +69,7 @@ MillWindow::MillWindow(FormModel form)
 MillWindow::~MillWindow() = default;
 
 void MillWindow::open() {
-    centreOnScreen();
+    placeOnScreen();
     show();
     widget("Command1")->setFocus();
     timers_.start();
@@ -120,11 +128,13 @@ void MillWindow::resizeEvent(QResizeEvent* event) {
 void MillWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     recordOuterWidth(); // the frame's size is often known only once the window has moved
+    placeAgainWithFrame();
 }
 
 void MillWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     recordOuterWidth();
+    placeAgainWithFrame();
 }
 
 void MillWindow::recordOuterWidth() {
@@ -142,13 +152,26 @@ void MillWindow::fillWithFormColour() {
     setAutoFillBackground(true);
 }
 
-void MillWindow::centreOnScreen() {
-    const QScreen* screen = this->screen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+void MillWindow::placeOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        placedAt_ = framePosition(frameGeometry().size(), screen->availableGeometry());
+        move(*placedAt_); // the frame's top left, once the frame is known
+    }
+}
+
+// On Wayland the compositor places windows and move() does nothing, so this changes nothing.
+void MillWindow::placeAgainWithFrame() {
+    if (!placedAt_ || frameGeometry() == geometry())
+        return; // placed for good, or the frame is not known yet
+    const QPoint placedAt = *std::exchange(placedAt_, std::nullopt);
+    // Some platforms put the frame where it was asked, others the client area; on a scaled
+    // screen either may be a logical pixel off, rounded from device pixels.
+    const auto near = [&](QPoint p) {
+        return (p - placedAt).manhattanLength() <= 2;
+    };
+    const bool movedSince = !near(frameGeometry().topLeft()) && !near(geometry().topLeft());
+    if (const QScreen* screen = this->screen(); screen && !movedSince)
+        move(framePosition(frameGeometry().size(), screen->availableGeometry()));
 }
 
 } // namespace molen

@@ -15,6 +15,7 @@
 #include <QRegion>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -29,7 +30,10 @@ class MillWindow : public QWidget {
     explicit MillWindow(FormModel form);
     ~MillWindow() override;
 
-    // Centres and shows the window, gives the brake button the focus and starts the timers.
+    // Centres and shows the window, gives the brake button the focus and starts the timers. The
+    // whole frame, title bar included, stays within the screen's available area; where it is
+    // larger, its top left is the area's top left. Where the window manager reports the frame
+    // only once the window shows, the window is placed again with it, unless it was moved by then.
     void open();
 
     // The one dispatch point: runs the event's procedure, which an error ends at the failing
@@ -58,7 +62,8 @@ class MillWindow : public QWidget {
     void showChanges();
     void onTimerTick(ControlId id);
     void recordOuterWidth();
-    void centreOnScreen();
+    void placeOnScreen();
+    void placeAgainWithFrame();
     void fillWithFormColour();
 
     FormModel form_;
@@ -66,6 +71,7 @@ class MillWindow : public QWidget {
     WindowedControls controls_;
     TimerBank timers_;
     std::uint64_t shownGeneration_ = 0;
+    std::optional<QPoint> placedAt_; // where the frame was put before its size was known
     QRegion lastInvalidated_;
     DeliveryObserver observer_;
 };

@@ -26,6 +26,8 @@ class PixelGrid {
     // A stroke `pixels` logical pixels wide, rounded to a whole number of device pixels (at
     // least one), in logical pixels.
     double strokeWidth(int pixels) const;
+    // How many device pixels a stroke of `strokeWidth` logical pixels covers.
+    long deviceWidth(double strokeWidth) const;
     // The device pixel centre (odd widths) or corner (even widths) nearest to `p`, where a
     // stroke of that width covers whole pixels.
     QPointF snap(QPointF p, double strokeWidth) const;

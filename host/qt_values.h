@@ -19,7 +19,8 @@ namespace molen {
 std::optional<QPalette::ColorRole> paletteRole(const Colour& colour);
 // A system colour comes from the palette, so that it follows the desktop's theme.
 QColor toQColor(const Colour& colour, const QPalette& palette);
-// The named face first, then free faces of close metrics, so that captions fit as laid out.
+// The form's face as the face built into the program, which has its metrics; any other face by
+// name. Needs a QGuiApplication.
 QFont toQFont(const Font& font);
 Qt::Alignment toQAlignment(Alignment alignment);
 inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
