@@ -113,7 +113,8 @@ double TextToNumber(std::string_view text) {
     const auto [end, error] = fast_float::from_chars(s.data(), s.data() + s.size(), value);
     if (error != std::errc{} || end != s.data() + s.size())
         throw ConversionError("Type mismatch");
-    // Beyond a double reads as infinity; too small for one reads as zero.
+    // fast_float reads a value beyond a double as infinity, one too small for it as zero, and
+    // reports neither as an error.
     if (std::isinf(value))
         throw ArithmeticError("Overflow");
     return negative ? -value : value;
