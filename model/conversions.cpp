@@ -9,8 +9,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
 #include <limits>
-#include <optional>
 #include <system_error>
 
 namespace molen {
@@ -18,81 +19,11 @@ namespace {
 
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::size_t skipDigits(std::string_view s, std::size_t i) {
-    while (i < s.size() && isDigit(s[i]))
-        ++i;
-    return i;
-}
-
-// A number in the accepted decimal form, split into what from_chars needs and what decides
-// between overflow and underflow when from_chars finds the value out of range.
-struct DecimalForm {
-    bool negative = false;
-    std::string_view unsignedPart;    // digits, fraction and exponent
-    std::int64_t leadingPosition = 0; // decimal exponent of the first significant digit, + 1
-};
-
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Reads an exponent's digits, saturating far beyond any double's range.
-std::int64_t saturatedExponent(std::string_view digits, bool negative) {
-    std::int64_t value = 0;
-    for (char c : digits)
-        value = std::min<std::int64_t>(value * 10 + (c - '0'), 1'000'000'000);
-    return negative ? -value : value;
-}
-
-std::int64_t positionOfFirstSignificant(std::string_view whole, std::string_view fraction) {
-    const auto wholeStart = whole.find_first_not_of('0');
-    if (wholeStart != std::string_view::npos)
-        return static_cast<std::int64_t>(whole.size() - wholeStart);
-    const auto fractionStart = fraction.find_first_not_of('0');
-    return fractionStart == std::string_view::npos ? 0 : -static_cast<std::int64_t>(fractionStart);
-}
-
-// Splits off an exponent "e", "E" with optional sign and digits at position i; nullopt if
-// malformed.
-std::optional<std::int64_t> scanExponent(std::string_view s, std::size_t& i) {
-    if (i == s.size() || (s[i] != 'e' && s[i] != 'E'))
-        return 0;
-    bool negative = false;
-    if (++i < s.size() && (s[i] == '+' || s[i] == '-'))
-        negative = s[i++] == '-';
-    const std::size_t start = i;
-    i = skipDigits(s, i);
-    if (i == start)
-        return std::nullopt;
-    return saturatedExponent(s.substr(start, i - start), negative);
-}
-
-std::optional<DecimalForm> scanDecimal(std::string_view text) {
-    const std::string_view s = trimBlanks(text);
-    DecimalForm form;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        form.negative = s[i++] == '-';
-    const std::size_t wholeStart = i;
-    const std::size_t wholeEnd = skipDigits(s, i);
-    std::size_t fractionStart = wholeEnd, fractionEnd = wholeEnd;
-    if (wholeEnd < s.size() && s[wholeEnd] == '.')
-        fractionEnd = skipDigits(s, fractionStart = wholeEnd + 1);
-    if (wholeEnd == wholeStart && fractionEnd == fractionStart)
-        return std::nullopt;
-    i = fractionEnd;
-    const auto exponent = scanExponent(s, i);
-    if (!exponent || i != s.size())
-        return std::nullopt;
-    form.unsignedPart = s.substr(wholeStart);
-    form.leadingPosition =
-        positionOfFirstSignificant(s.substr(wholeStart, wholeEnd - wholeStart),
-                                   s.substr(fractionStart, fractionEnd - fractionStart)) +
-        *exponent;
-    return form;
 }
 
 // Significant digits of a finite value, rounded to 15 and without trailing zeros; `point` is
@@ -107,8 +38,7 @@ SignificantDigits significantDigits(double value) {
     if (!std::isfinite(value))
         throw ArithmeticError("Overflow");
     char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+    const auto end = fmt::format_to_n(buffer, sizeof buffer, "{:.14e}", value).out;
     std::string_view s(buffer, static_cast<std::size_t>(end - buffer));
     SignificantDigits result;
     result.negative = s.front() == '-';
@@ -176,20 +106,22 @@ double roundHalfToEven(double value) {
 } // namespace
 
 double TextToNumber(std::string_view text) {
-    const auto form = scanDecimal(text);
-    if (!form)
+    std::string_view s = trimBlanks(text);
+    const bool negative = !s.empty() && s.front() == '-';
+    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix(1);
+    // Only digits and a point may start the number: no second sign, no "inf" or "nan".
+    if (s.empty() || !(isDigit(s.front()) || s.front() == '.'))
         throw ConversionError("Type mismatch");
-    const std::string_view s = form->unsignedPart;
     double value = 0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (form->leadingPosition > 0)
-            throw ArithmeticError("Overflow");
-        value = 0;
-    } else if (error != std::errc{} || end != s.data() + s.size()) {
+    const auto [end, error] = fast_float::from_chars(s.data(), s.data() + s.size(), value);
+    if (error != std::errc{} || end != s.data() + s.size())
         throw ConversionError("Type mismatch");
-    }
-    return form->negative ? -value : value;
+    // fast_float reads a value beyond a double as infinity, one too small for it as zero, and
+    // reports neither as an error.
+    if (std::isinf(value))
+        throw ArithmeticError("Overflow");
+    return negative ? -value : value;
 }
 
 std::string NumberToText(double value) {
