@@ -2,45 +2,26 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Build tool: renders the mill's SVG icon to a square PNG of each size given, as
+// Build tool: renders the mill's icon at every size of the window's own icon, as
 // <out-dir>/<size>x<size>/apps/<name>.png, the layout of an icon theme.
+#include "host/mill_icon.h"
+
 #include <QDir>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-bool render(QSvgRenderer& drawing, int size, const QString& path) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    drawing.render(&painter);
-    painter.end();
-    return QDir().mkpath(QFileInfo(path).path()) && image.save(path, "PNG");
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: %s <icon.svg> <out-dir> <name> <size>...\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <out-dir> <name>\n", argv[0]);
         return EXIT_FAILURE;
     }
-    QSvgRenderer drawing(QString::fromLocal8Bit(argv[1]));
-    if (!drawing.isValid()) {
-        std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
-        return EXIT_FAILURE;
-    }
-    const QString outDir = QString::fromLocal8Bit(argv[2]);
-    const QString name = QString::fromLocal8Bit(argv[3]);
-    for (int i = 4; i < argc; ++i) {
-        const int size = std::atoi(argv[i]);
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    for (const int size : molen::MillIconSizes) {
         const QString path = QStringLiteral("%1/%2x%2/apps/%3.png").arg(outDir).arg(size).arg(name);
-        if (size <= 0 || !render(drawing, size, path)) {
+        if (!QDir().mkpath(QFileInfo(path).path()) ||
+            !molen::renderMillIcon(size).save(path, "PNG")) {
             std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(path));
             return EXIT_FAILURE;
         }

@@ -111,13 +111,13 @@ void announceChange(MillWindow& window, ControlId id) {
     PaintedText* text = accessible ? accessible->paintedText(id) : nullptr;
     if (!text)
         return;
-    if (text->captionChanged()) {
+    if (text->takeCaptionChange()) {
         QAccessibleEvent named(text, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&named);
         QAccessibleValueChangeEvent valued(text, text->text(QAccessible::Value));
         QAccessible::updateAccessibility(&valued);
     }
-    if (text->visibilityChanged()) {
+    if (text->takeVisibilityChange()) {
         QAccessibleEvent shown(text, text->state().invisible ? QAccessible::ObjectHide
                                                              : QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);

@@ -15,7 +15,7 @@ Canvas::Canvas(const FormModel& form, double twipsPerPixel)
         reported_.push_back(isPainted(control.data) ? std::optional(control.data) : std::nullopt);
 }
 
-QRegion Canvas::stale(ControlId id) {
+QRegion Canvas::takeStaleRegion(ControlId id) {
     std::optional<ControlData>& reported = reported_.at(id);
     const ControlData& current = form_.controls()[id].data;
     if (!reported || *reported == current)

@@ -24,7 +24,7 @@ class Canvas {
 
     // The old and new bounds of control `id` if it is painted and differs from what was last
     // reported; empty otherwise. Afterwards the control's current state counts as reported.
-    QRegion stale(ControlId id);
+    QRegion takeStaleRegion(ControlId id);
 
     // Paints the painted controls that meet `exposed`, the rearmost first.
     void paint(QPainter& painter, const QRegion& exposed, const QPalette& palette) const;

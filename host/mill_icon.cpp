@@ -10,17 +10,20 @@
 
 namespace molen {
 
-QIcon millIcon() {
+QImage renderMillIcon(int size) {
     QSvgRenderer drawing(QStringLiteral(":/molen.svg"));
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawing.render(&painter);
+    return image;
+}
+
+QIcon millIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        drawing.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : MillIconSizes)
+        icon.addPixmap(QPixmap::fromImage(renderMillIcon(size)));
     return icon;
 }
 

@@ -90,7 +90,7 @@ void MillWindow::showChanges() {
     for (ControlId id = 0; id < form_.controls().size(); ++id) {
         if (form_.changedAt(id) <= shownGeneration_)
             continue;
-        stale += canvas_.stale(id);
+        stale += canvas_.takeStaleRegion(id);
         if (controls_.widget(id))
             controls_.sync(id);
         timers_.follow(id);

@@ -22,12 +22,12 @@ const Label& PaintedText::label() const {
     return std::get<Label>(window_.form().controls()[id_].data);
 }
 
-bool PaintedText::captionChanged() {
+bool PaintedText::takeCaptionChange() {
     const QString caption = toQString(label().Caption);
     return std::exchange(toldCaption_, caption) != caption;
 }
 
-bool PaintedText::visibilityChanged() {
+bool PaintedText::takeVisibilityChange() {
     return std::exchange(toldVisible_, label().Visible) != label().Visible;
 }
 

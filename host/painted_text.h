@@ -21,8 +21,8 @@ class PaintedText : public QAccessibleInterface {
 
     ControlId id() const { return id_; }
     // Whether caption or visibility differ from what was last told; records them as told.
-    bool captionChanged();
-    bool visibilityChanged();
+    bool takeCaptionChange();
+    bool takeVisibilityChange();
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }

@@ -54,6 +54,9 @@ void paintCached(QPainter& painter, const QRectF& box, const QString& key, Draw 
     painter.drawPixmap(origin, pixmap);
 }
 
+// A label's opaque box is the button face, as the theme has it now.
+constexpr Colour LabelBackground = Colour::of(SystemColour::ButtonFace);
+
 QString colourKey(const Colour& colour, const QPalette& palette) {
     return QString::number(toQColor(colour, palette).rgba(), 16);
 }
@@ -62,13 +65,13 @@ QString labelKey(const Label& label, const QRect& box, const QPalette& palette) 
     return QStringLiteral("label|") + toQString(label.Caption) + u'|' + toQString(label.Font.Name) +
            u'|' + QString::number(std::lround(label.Font.Size * 100)) + u'|' +
            QString::number(label.Font.Weight) + u'|' + colourKey(label.ForeColor, palette) + u'|' +
-           colourKey(Colour::of(SystemColour::ButtonFace), palette) + u'|' +
+           colourKey(LabelBackground, palette) + u'|' +
            QString::number(static_cast<int>(label.Alignment)) + u'|' +
            QString::number(box.width()) + u'x' + QString::number(box.height());
 }
 
 void drawLabel(QPainter& painter, const Label& label, const QRect& box, const QPalette& palette) {
-    painter.fillRect(box, palette.color(QPalette::Button));
+    painter.fillRect(box, toQColor(LabelBackground, palette));
     painter.setClipRect(box);
     painter.setFont(toQFont(label.Font));
     painter.setPen(toQColor(label.ForeColor, palette));
