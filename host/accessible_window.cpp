@@ -59,7 +59,8 @@ class AccessibleMillWindow : public QAccessibleWidget {
     QAccessibleInterface* child(int index) const override {
         if (index < widgetCount())
             return QAccessibleWidget::child(index);
-        return index < childCount() ? texts_[index - widgetCount()] : nullptr;
+        return index < childCount() ? texts_[static_cast<std::size_t>(index - widgetCount())]
+                                    : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         for (std::size_t i = 0; i < texts_.size(); ++i) {

@@ -41,8 +41,8 @@ void paintCached(QPainter& painter, const QRectF& box, const QString& key, Draw 
     const QString scaledKey = key + u'@' + QString::number(std::lround(scale * 1000));
     QPixmap pixmap;
     if (!QPixmapCache::find(scaledKey, &pixmap)) {
-        pixmap = QPixmap(std::ceil((box.right() - origin.x()) * scale),
-                         std::ceil((box.bottom() - origin.y()) * scale));
+        pixmap = QPixmap(static_cast<int>(std::ceil((box.right() - origin.x()) * scale)),
+                         static_cast<int>(std::ceil((box.bottom() - origin.y()) * scale)));
         pixmap.setDevicePixelRatio(scale);
         pixmap.fill(Qt::transparent);
         QPainter offscreen(&pixmap);
@@ -75,8 +75,8 @@ void drawLabel(QPainter& painter, const Label& label, const QRect& box, const QP
     painter.setClipRect(box);
     painter.setFont(toQFont(label.Font));
     painter.setPen(toQColor(label.ForeColor, palette));
-    painter.drawText(box, toQAlignment(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap,
-                     toQString(label.Caption));
+    const Qt::Alignment flags = toQAlignment(label.Alignment) | Qt::AlignTop;
+    painter.drawText(box, static_cast<int>(flags) | Qt::TextWordWrap, toQString(label.Caption));
 }
 
 void paintLabel(QPainter& painter, const Label& label, const PixelGrid& grid,

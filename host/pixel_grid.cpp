@@ -23,7 +23,8 @@ QRect PixelGrid::rect(const Box& box) const {
 }
 
 double PixelGrid::strokeWidth(int pixels) const {
-    return std::max(1L, std::lround(pixels * devicePixelRatio_)) / devicePixelRatio_;
+    return static_cast<double>(std::max(1L, std::lround(pixels * devicePixelRatio_))) /
+           devicePixelRatio_;
 }
 
 long PixelGrid::deviceWidth(double strokeWidth) const {
