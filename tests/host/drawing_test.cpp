@@ -126,6 +126,12 @@ TEST_F(Drawing, TheAdviceShowsOnlyInAStrongWindAndLeavesNoTraceWhenHidden) {
     }
 }
 
+TEST_F(Drawing, ShapesAreFilledWithTheirColours) {
+    const QImage image = picture();
+    EXPECT_EQ(image.pixelColor(332, 240), QColor(64, 64, 0)) << "the hub, at its centre";
+    EXPECT_EQ(image.pixelColor(74, 206), QColor(255, 224, 192)) << "the stone, clear of its lines";
+}
+
 // Dots and gaps alternate pixel by pixel; nothing else lies on the runs.
 TEST_F(Drawing, DottedLinesAlternateDotsAndGaps) {
     const QColor magenta(255, 0, 255), blue(0, 0, 255);

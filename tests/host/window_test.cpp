@@ -110,6 +110,15 @@ TEST_F(SailsAndStone, ASliderChangeReachesTheWindFieldAtTheNextSailTick) {
     EXPECT_EQ(field("Text2")->text(), "11");
 }
 
+TEST_F(WindowTest, NoTimerRunsUntilTheWindowOpens) {
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    for (const char* name : {"Timer1", "Timer2", "Timer3"})
+        EXPECT_FALSE(window.timer(name)->isActive()) << name;
+    window.open();
+    for (const char* name : {"Timer1", "Timer2", "Timer3"})
+        EXPECT_TRUE(window.timer(name)->isActive()) << name;
+}
+
 // Qt restarts a running timer whenever its interval is set. A tick that keeps the interval must
 // leave the time to the next tick running, or each tick's lateness would add to the next.
 TEST_F(WindowTest, ATickThatKeepsItsIntervalLeavesItsTimerRunningOn) {
