@@ -1,6 +1,6 @@
 // The window drawn as the form lays it out at 15 twips to the pixel: every box where the form's
-// twips put it, captions placed as their alignment says, a hidden label leaving no trace, and
-// dotted lines with gaps between their dots.
+// twips put it, captions placed as their alignment says, a hidden label leaving no trace, shapes
+// in their colours and dotted lines with gaps between their dots.
 #include "window_fixture.h"
 
 #include <QScreen>
