@@ -1,55 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "host/mill_window.h"
 
 #include "host/accessible_window.h"
 #include "host/mill_icon.h"
 #include "host/qt_values.h"
-#include "mill/procedures.h"
-#include "model/errors.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <array>
-#include <stdexcept>
+#include <algorithm>
 #include <utility>
 
 namespace molen {
 namespace {
 
+// Procedures that an error ended early; silent unless QT_LOGGING_RULES turns on its info.
+Q_LOGGING_CATEGORY(lcProcedures, "molen.procedures", QtWarningMsg)
+
 constexpr double TwipsPerInch = 1440;
-
-using Procedure = void (*)(FormModel&);
-
-Procedure procedureFor(MillEvent event) {
-    switch (event) {
-    case MillEvent::Load:
-        return Form_Load;
-    case MillEvent::Command1Click:
-        return Command1_Click;
-    case MillEvent::Timer1Tick:
-        return Timer1_Timer;
-    case MillEvent::Timer2Tick:
-        return Timer2_Timer;
-    case MillEvent::Timer3Tick:
-        return Timer3_Timer;
-    }
-    throw std::invalid_argument("an event with no procedure");
-}
-
-MillEvent tickOf(std::string_view timerName) {
-    static constexpr std::array<std::pair<std::string_view, MillEvent>, 3> Ticks{{
-        {"Timer1", MillEvent::Timer1Tick},
-        {"Timer2", MillEvent::Timer2Tick},
-        {"Timer3", MillEvent::Timer3Tick},
-    }};
-    for (const auto& [name, tick] : Ticks) {
-        if (name == timerName)
-            return tick;
-    }
-    throw std::invalid_argument("a timer with no procedure");
-}
 
 double screenTwipsPerPixel() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -65,6 +39,13 @@ QRegion cheapestToRepaint(const QRegion& region) {
     const QRect bounds = region.boundingRect();
     return 2 * area >= static_cast<long>(bounds.width()) * bounds.height() ? QRegion(bounds)
                                                                            : region;
+}
+
+// The frame's top left: centred in `area`, but never beyond its top or left edge.
+QPoint framePosition(const QSize& frame, const QRect& area) {
+    QRect centred({}, frame);
+    centred.moveCenter(area.center());
+    return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
 }
 
 } // namespace
@@ -88,7 +69,7 @@ MillWindow::MillWindow(FormModel form)
 MillWindow::~MillWindow() = default;
 
 void MillWindow::open() {
-    centreOnScreen();
+    placeOnScreen();
     show();
     widget("Command1")->setFocus();
     timers_.start();
@@ -97,11 +78,10 @@ void MillWindow::open() {
 void MillWindow::deliver(MillEvent event) {
     if (observer_)
         observer_(event);
-    try {
-        procedureFor(event)(form_);
-    } catch (const ProcedureError&) {
-        // The procedure ends at the failing step; what it set before stays set and is shown.
-    }
+    // An error ends the procedure at the failing step; what it set before stays set and is shown.
+    if (const auto error = runProcedure(form_, event))
+        qCInfo(lcProcedures, "%s ended early: %s", bindingOf(event).procedureName.data(),
+               error->c_str());
     showChanges();
 }
 
@@ -122,7 +102,10 @@ void MillWindow::showChanges() {
         update(lastInvalidated_);
 }
 
-void MillWindow::onTimerTick(ControlId id) { deliver(tickOf(form_.controls()[id].Name)); }
+void MillWindow::onTimerTick(ControlId id) {
+    if (const auto tick = tickOf(id))
+        deliver(*tick);
+}
 
 QWidget* MillWindow::widget(std::string_view name) const {
     return controls_.widget(form_.find(name));
@@ -145,15 +128,17 @@ void MillWindow::resizeEvent(QResizeEvent* event) {
 void MillWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     recordOuterWidth(); // the frame's size is often known only once the window has moved
+    placeAgainWithFrame();
 }
 
 void MillWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     recordOuterWidth();
+    placeAgainWithFrame();
 }
 
 void MillWindow::recordOuterWidth() {
-    form_.form().Width = static_cast<float>(frameGeometry().width() * twipsPerPixel());
+    form_.setWidth(static_cast<float>(frameGeometry().width() * twipsPerPixel()));
 }
 
 void MillWindow::fillWithFormColour() {
@@ -167,13 +152,26 @@ void MillWindow::fillWithFormColour() {
     setAutoFillBackground(true);
 }
 
-void MillWindow::centreOnScreen() {
-    const QScreen* screen = this->screen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+void MillWindow::placeOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        placedAt_ = framePosition(frameGeometry().size(), screen->availableGeometry());
+        move(*placedAt_); // the frame's top left, once the frame is known
+    }
+}
+
+// On Wayland the compositor places windows and move() does nothing, so this changes nothing.
+void MillWindow::placeAgainWithFrame() {
+    if (!placedAt_ || frameGeometry() == geometry())
+        return; // placed for good, or the frame is not known yet
+    const QPoint placedAt = *std::exchange(placedAt_, std::nullopt);
+    // Some platforms put the frame where it was asked, others the client area; on a scaled
+    // screen either may be a logical pixel off, rounded from device pixels.
+    const auto near = [&](QPoint p) {
+        return (p - placedAt).manhattanLength() <= 2;
+    };
+    const bool movedSince = !near(frameGeometry().topLeft()) && !near(geometry().topLeft());
+    if (const QScreen* screen = this->screen(); screen && !movedSince)
+        move(framePosition(frameGeometry().size(), screen->availableGeometry()));
 }
 
 } // namespace molen

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The mill's one window: owns the form, shows it, takes the user's input and delivers every
 // event to its procedure through one dispatch point.
 #pragma once
@@ -5,17 +9,17 @@
 #include "host/canvas.h"
 #include "host/timer_bank.h"
 #include "host/windowed_controls.h"
+#include "mill/events.h"
 #include "model/form_model.h"
 
 #include <QRegion>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <utility>
 
 namespace molen {
-
-enum class MillEvent { Load, Command1Click, Timer1Tick, Timer2Tick, Timer3Tick };
 
 class MillWindow : public QWidget {
     Q_OBJECT
@@ -26,7 +30,10 @@ class MillWindow : public QWidget {
     explicit MillWindow(FormModel form);
     ~MillWindow() override;
 
-    // Centres and shows the window, gives the brake button the focus and starts the timers.
+    // Centres and shows the window, gives the brake button the focus and starts the timers. The
+    // whole frame, title bar included, stays within the screen's available area; where it is
+    // larger, its top left is the area's top left. Where the window manager reports the frame
+    // only once the window shows, the window is placed again with it, unless it was moved by then.
     void open();
 
     // The one dispatch point: runs the event's procedure, which an error ends at the failing
@@ -55,7 +62,8 @@ class MillWindow : public QWidget {
     void showChanges();
     void onTimerTick(ControlId id);
     void recordOuterWidth();
-    void centreOnScreen();
+    void placeOnScreen();
+    void placeAgainWithFrame();
     void fillWithFormColour();
 
     FormModel form_;
@@ -63,6 +71,7 @@ class MillWindow : public QWidget {
     WindowedControls controls_;
     TimerBank timers_;
     std::uint64_t shownGeneration_ = 0;
+    std::optional<QPoint> placedAt_; // where the frame was put before its size was known
     QRegion lastInvalidated_;
     DeliveryObserver observer_;
 };

@@ -1,17 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "host/painting.h"
 
 #include "host/qt_values.h"
 
+#include <QLineF>
+#include <QPainterPath>
 #include <QPen>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace molen {
 namespace {
 
-constexpr int AntialiasMargin = 2; // logical pixels
+// Snapping a stroke to device pixels moves it by up to a pixel; the margin keeps it inside.
+constexpr int SnapMargin = 2; // logical pixels
 
 template <class... Handlers>
 struct Overloaded : Handlers... {
@@ -77,13 +85,26 @@ void paintLabel(QPainter& painter, const Label& label, const PixelGrid& grid,
 QPen linePen(const Line& line, const QPalette& palette, double width) {
     QPen pen(toQColor(line.BorderColor, palette), width);
     if (line.BorderStyle == BorderStyle::Dot) {
-        // Dots a stroke long, a stroke apart. The line's ends lie on pixel centres, so the
-        // pattern starts half a stroke in, where the dots cover whole pixels.
+        // Dots a stroke long, a stroke apart, from the line's start. Flat ends: a square end
+        // would lengthen every dot by a stroke and close the gaps once a stroke is wider than
+        // a device pixel.
         pen.setDashPattern({1.0, 1.0});
-        pen.setDashOffset(1.5);
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setCapStyle(line.BorderWidth > 1 ? Qt::FlatCap : Qt::SquareCap);
     }
-    pen.setCapStyle(line.BorderWidth > 1 ? Qt::FlatCap : Qt::SquareCap);
     return pen;
+}
+
+// A dotted stroke of odd device width lies on pixel centres; its ends move out by half a
+// stroke to the pixels' edges, so that every dot and gap covers whole device pixels.
+std::pair<QPointF, QPointF> dottedEnds(QPointF from, QPointF to, double width,
+                                       const PixelGrid& grid) {
+    if (grid.deviceWidth(width) % 2 == 0 || from == to)
+        return {from, to};
+    const QLineF span(from, to);
+    const QPointF halfStroke = (span.p2() - span.p1()) * (width / 2 / span.length());
+    return {from - halfStroke, to + halfStroke};
 }
 
 // A wide line's round end: a disc as wide as the stroke. Qt's own round caps cost as much
@@ -101,7 +122,7 @@ void paintRoundEnd(QPainter& painter, QPointF end, const QPen& pen) {
 }
 
 QRect lineBounds(const Line& line, const PixelGrid& grid) {
-    const int reach = (line.BorderWidth + 1) / 2 + AntialiasMargin;
+    const int reach = (line.BorderWidth + 1) / 2 + SnapMargin;
     return QRectF(grid.point(line.X1, line.Y1), grid.point(line.X2, line.Y2))
         .normalized()
         .toAlignedRect()
@@ -115,17 +136,20 @@ void paintLine(QPainter& painter, const Line& line, const PixelGrid& grid,
     const QPointF from = grid.snap(grid.point(line.X1, line.Y1), width);
     const QPointF to = grid.snap(grid.point(line.X2, line.Y2), width);
     painter.setPen(pen);
+    if (line.BorderStyle == BorderStyle::Dot) {
+        const auto [start, end] = dottedEnds(from, to, width, grid);
+        painter.drawLine(start, end);
+        return;
+    }
     painter.drawLine(from, to);
-    if (line.BorderWidth > 1 && line.BorderStyle != BorderStyle::Dot) {
+    if (line.BorderWidth > 1) {
         paintRoundEnd(painter, from, pen);
         paintRoundEnd(painter, to, pen);
     }
 }
 
-// The area the box covers, edge to edge, where grid.rect() names its outermost pixels.
-QRectF area(const Box& box, const PixelGrid& grid) {
-    return grid.rect(box).toRectF().adjusted(0, 0, 1, 1);
-}
+// The area the box covers, edge to edge: the pixels grid.rect() names, whole.
+QRectF area(const Box& box, const PixelGrid& grid) { return grid.rect(box).toRectF(); }
 
 // The circle's box: the square of the box's smaller side, centred in the box.
 QRectF circleBox(const Shape& shape, const PixelGrid& grid) {
@@ -143,17 +167,23 @@ QString shapeKey(const Shape& shape, const QRect& box, const QPalette& palette) 
            u'|' + QString::number(box.width()) + u'x' + QString::number(box.height());
 }
 
+// The outline is a ring a stroke wide just inside the box, filled rather than stroked: an
+// aliased stroke laid on pixel centres falls to either side of them, leaving gaps and leaving the
+// box. The ring and the inside are both filled as paths, so that they take complementary pixels.
 void drawShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,
                const QPalette& palette) {
     const double width = grid.strokeWidth(1);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(toQColor(shape.BorderColor, palette), width));
-    painter.setBrush(shape.FillStyle == FillStyle::Solid
-                         ? QBrush(toQColor(shape.FillColor, palette))
-                         : QBrush(Qt::NoBrush));
     const QRectF box =
         shape.Shape == ShapeKind::Circle ? circleBox(shape, grid) : area(shape, grid);
-    painter.drawEllipse(box.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    QPainterPath inside;
+    inside.addEllipse(box.adjusted(width, width, -width, -width));
+    if (shape.FillStyle == FillStyle::Solid)
+        painter.fillPath(inside, toQColor(shape.FillColor, palette));
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addEllipse(box);
+    ring.addPath(inside);
+    painter.fillPath(ring, toQColor(shape.BorderColor, palette));
 }
 
 void paintShape(QPainter& painter, const Shape& shape, const PixelGrid& grid,

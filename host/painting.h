@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How each painted kind of control (label, line, shape) looks, and where on the window it paints.
 #pragma once
 
@@ -13,12 +17,15 @@ namespace molen {
 // Whether the control is painted on the window rather than being a widget or invisible.
 bool isPainted(const ControlData& control);
 
-// Paints one control; kinds that are not painted paint nothing.
+// Paints one control; kinds that are not painted paint nothing. Lines, outlines and fills are
+// all drawn aliased, on whole device pixels: one rule for every stroke, so that a ring reads as
+// crisply as the lines beside it, as the form's own platform drew them. Antialiasing a
+// one-pixel outline smears it over two pixels at half strength.
 void paint(QPainter& painter, const ControlData& control, const PixelGrid& grid,
            const QPalette& palette);
 
 // The logical pixels that painting the control may touch, visible or not: a label's or shape's
-// box, a line's span widened by its stroke and antialiasing; empty for kinds that are not painted.
+// box, a line's span widened by its stroke and snapping; empty for kinds that are not painted.
 QRect paintedBounds(const ControlData& control, const PixelGrid& grid);
 
 } // namespace molen

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "host/pixel_grid.h"
 
 #include <algorithm>
@@ -22,9 +26,13 @@ double PixelGrid::strokeWidth(int pixels) const {
     return std::max(1L, std::lround(pixels * devicePixelRatio_)) / devicePixelRatio_;
 }
 
+long PixelGrid::deviceWidth(double strokeWidth) const {
+    return std::lround(strokeWidth * devicePixelRatio_);
+}
+
 QPointF PixelGrid::snap(QPointF p, double strokeWidth) const {
-    const long deviceWidth = std::lround(strokeWidth * devicePixelRatio_);
-    return {snap(p.x(), deviceWidth), snap(p.y(), deviceWidth)};
+    const long width = deviceWidth(strokeWidth);
+    return {snap(p.x(), width), snap(p.y(), width)};
 }
 
 double PixelGrid::snap(double coordinate, long deviceWidth) const {

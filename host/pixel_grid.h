@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the form's twips fall on the window's logical pixels, and how strokes are laid on whole
 // device pixels so that they stay crisp at any scale factor.
 #pragma once
@@ -22,6 +26,8 @@ class PixelGrid {
     // A stroke `pixels` logical pixels wide, rounded to a whole number of device pixels (at
     // least one), in logical pixels.
     double strokeWidth(int pixels) const;
+    // How many device pixels a stroke of `strokeWidth` logical pixels covers.
+    long deviceWidth(double strokeWidth) const;
     // The device pixel centre (odd widths) or corner (even widths) nearest to `p`, where a
     // stroke of that width covers whole pixels.
     QPointF snap(QPointF p, double strokeWidth) const;

@@ -1,6 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "host/qt_values.h"
 
+#include <QFontDatabase>
+
 namespace molen {
+namespace {
+
+constexpr char FormFace[] = "MS Sans Serif";
+
+// The face built into the program (host/CMakeLists.txt), registered on first use; empty if it
+// could not be.
+QString shippedFamily() {
+    static const QString family = [] {
+        QString name;
+        for (const char* file :
+             {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+            if (const QStringList families = QFontDatabase::applicationFontFamilies(id);
+                !families.isEmpty())
+                name = families.first();
+        }
+        return name;
+    }();
+    return family;
+}
+
+} // namespace
 
 std::optional<QPalette::ColorRole> paletteRole(const Colour& colour) {
     switch (colour.system) {
@@ -26,9 +54,13 @@ QColor toQColor(const Colour& colour, const QPalette& palette) {
 
 QFont toQFont(const Font& font) {
     QFont result;
-    // Without the list, fontconfig would substitute a face of wider metrics for a missing one.
-    result.setFamilies({toQString(font.Name), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    // The form's face is laid out in the shipped face, which has its metrics, whatever fonts the
+    // system has, so that every caption fits its box as laid out; another face is asked of the
+    // system by name. The free faces of the same metrics stand in should the shipped one fail.
+    const QString named = toQString(font.Name);
+    result.setFamilies({named == QLatin1String(FormFace) ? shippedFamily() : named,
+                        QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                        QStringLiteral("Arial")});
     result.setPointSizeF(font.Size);
     result.setWeight(static_cast<QFont::Weight>(font.Weight));
     return result;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form's colours, fonts, alignments and texts as Qt values.
 #pragma once
 
@@ -15,7 +19,8 @@ namespace molen {
 std::optional<QPalette::ColorRole> paletteRole(const Colour& colour);
 // A system colour comes from the palette, so that it follows the desktop's theme.
 QColor toQColor(const Colour& colour, const QPalette& palette);
-// The named face first, then free faces of close metrics, so that captions fit as laid out.
+// The form's face as the face built into the program, which has its metrics; any other face by
+// name. Needs a QGuiApplication.
 QFont toQFont(const Font& font);
 Qt::Alignment toQAlignment(Alignment alignment);
 inline QString toQString(const std::string& text) { return QString::fromStdString(text); }

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window drawn as the form lays it out at 15 twips to the pixel: every box where the form's
 // twips put it, captions placed as their alignment says, a hidden label leaving no trace, shapes
 // in their colours and dotted lines with gaps between their dots.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the screen shows after each event. The window repaints only what an event made stale, over
 // the frame it showed before; the result must be exactly what a full repaint of the new state
 // draws, with no trail of anything that moved, changed or vanished.
