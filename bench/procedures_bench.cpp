@@ -15,7 +15,7 @@ namespace {
 using namespace molen;
 
 // The floor for the conversions: the standard library's own round trip of a double through
-// its shortest text, which they are built on.
+// its shortest text.
 void standardRoundTrip(benchmark::State& state) {
     char text[32];
     for (auto _ : state) {

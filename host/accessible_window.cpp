@@ -47,7 +47,7 @@ class AccessibleMillWindow : public QAccessibleWidget {
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(text));
     }
 
-    PaintedText* text(ControlId id) const {
+    PaintedText* paintedText(ControlId id) const {
         for (PaintedText* text : texts_) {
             if (text->id() == id)
                 return text;
@@ -108,7 +108,7 @@ void announceChange(MillWindow& window, ControlId id) {
         return; // no assistive technology listens, and Qt would drop the events
     auto* accessible =
         dynamic_cast<AccessibleMillWindow*>(QAccessible::queryAccessibleInterface(&window));
-    PaintedText* text = accessible ? accessible->text(id) : nullptr;
+    PaintedText* text = accessible ? accessible->paintedText(id) : nullptr;
     if (!text)
         return;
     if (text->captionChanged()) {

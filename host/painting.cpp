@@ -25,6 +25,9 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Clang before 17 deduces no template arguments for aggregates without a guide.
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Draws what `draw` paints into `box` from a pixmap kept in QPixmapCache under `key`, painted
 // once per key at the painter's scale. Labels, shapes and line ends change far less often than

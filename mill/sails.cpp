@@ -34,18 +34,19 @@ void drawSail(Line& sail, double theta) {
 
 } // namespace
 
+// The angle drawn is the one the tick starts from, read in the step that turns the sails; the
+// wind is read once from Text2 for the interval, the advisory and the readout.
 void Timer1_Timer(FormModel& form) {
     const double pi = molen::pi();
-    const std::string angle = text(form, Text1);
     setText(form, Text2, IntegerToText(form.get(VScroll1).Value()));
-    setText(form, Text3, NumberToText(Reciprocal(number(form, Text2)) * 6000));
+    const double wind = number(form, Text2);
+    setText(form, Text3, NumberToText(Reciprocal(wind) * 6000));
     form.edit(Timer1).setInterval(TextToInteger(text(form, Text3)));
-    setText(form, Text1, NumberToText(number(form, Text1) + 10));
-    form.edit(Label1).Visible = number(form, Text2) > AdvisoryAbove;
-    form.edit(Label9).Caption = "Interval tussen 2 enden is  " +
-                                FormatPattern(Reciprocal(number(form, Text2)) * 60, "0.00") +
-                                " sec";
-    const double degrees = TextToNumber(angle);
+    const double degrees = number(form, Text1);
+    setText(form, Text1, NumberToText(degrees + 10));
+    form.edit(Label1).Visible = wind > AdvisoryAbove;
+    form.edit(Label9).Caption =
+        "Interval tussen 2 enden is  " + FormatPattern(Reciprocal(wind) * 60, "0.00") + " sec";
     for (const auto& [sail, offset] : Sails)
         drawSail(form.edit(sail), radians(degrees + offset, pi));
 }

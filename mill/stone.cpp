@@ -24,32 +24,35 @@ double sliderHundredths(const FormModel& form, Handle<ScrollBar> slider) {
     return form.get(slider).Value() / 100.0;
 }
 
-void writeReadouts(FormModel& form, double pi) {
-    const double turnsPerMinute = number(form, Text2) / 4 * number(form, Text4);
+// Revolutions per minute and rim speed; every value read from its field as the tick wrote it.
+void writeReadouts(FormModel& form, double pi, double wind, double ratio) {
+    const double turnsPerMinute = wind / 4 * ratio;
     form.edit(Label6).Caption =
         "Toerental loper  " + FormatPattern(turnsPerMinute, "0.00") + "   toeren/minuut";
-    const double rimSpeed =
-        pi * number(form, Text8) * number(form, Text2) * number(form, Text4) / 240;
+    const double rimSpeed = pi * number(form, Text8) * wind * ratio / 240;
     form.edit(Label7).Caption = "Omtreksnelheid loper  " + FormatPattern(rimSpeed, "0.00  m/sec");
 }
 
 } // namespace
 
+// The angle drawn is the one the tick starts from, read in the step that turns the stone; the
+// wind is Text5's copy of Text2, read once for the interval and both readouts.
 void Timer2_Timer(FormModel& form) {
     const double pi = molen::pi();
-    const std::string angle = text(form, Text6);
     setText(form, Text4, NumberToText(sliderHundredths(form, HScroll1)));
     setText(form, Text8, NumberToText(sliderHundredths(form, HScroll2)));
-    setText(form, Text6, NumberToText(number(form, Text6) - number(form, Text4) * 10));
+    const double degrees = number(form, Text6);
+    const double ratio = number(form, Text4);
+    setText(form, Text6, NumberToText(degrees - ratio * 10));
     setText(form, Text5, text(form, Text2));
     if (text(form, Text5).empty())
         return; // no wind yet: the first sail tick has not come
-    setText(form, Text7, NumberToText(Reciprocal(number(form, Text5)) * 6000));
+    const double wind = number(form, Text5);
+    setText(form, Text7, NumberToText(Reciprocal(wind) * 6000));
     form.edit(Timer2).setInterval(TextToInteger(text(form, Text7)));
-    const double degrees = TextToNumber(angle);
     drawRadius(form.edit(Line6), radians(degrees, pi));
     drawRadius(form.edit(Line7), radians(degrees + 180, pi));
-    writeReadouts(form, pi);
+    writeReadouts(form, pi, wind, ratio);
 }
 
 } // namespace molen

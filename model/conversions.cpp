@@ -7,92 +7,34 @@
 #include "errors.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
 #include <limits>
 #include <optional>
+#include <span>
 #include <system_error>
+
+// Where the standard library writes doubles itself ({fmt} stands in where it does not: libc++
+// before 14, Emscripten's), and does so several times faster than {fmt} at a fixed precision.
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+#define HAS_DOUBLE_TO_CHARS 1
+#else
+#define HAS_DOUBLE_TO_CHARS 0
+#endif
 
 namespace molen {
 namespace {
 
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::size_t skipDigits(std::string_view s, std::size_t i) {
-    while (i < s.size() && isDigit(s[i]))
-        ++i;
-    return i;
-}
-
-// A number in the accepted decimal form, split into what from_chars needs and what decides
-// between overflow and underflow when from_chars finds the value out of range.
-struct DecimalForm {
-    bool negative = false;
-    std::string_view unsignedPart;    // digits, fraction and exponent
-    std::int64_t leadingPosition = 0; // decimal exponent of the first significant digit, + 1
-};
-
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Reads an exponent's digits, saturating far beyond any double's range.
-std::int64_t saturatedExponent(std::string_view digits, bool negative) {
-    std::int64_t value = 0;
-    for (char c : digits)
-        value = std::min<std::int64_t>(value * 10 + (c - '0'), 1'000'000'000);
-    return negative ? -value : value;
-}
-
-std::int64_t positionOfFirstSignificant(std::string_view whole, std::string_view fraction) {
-    const auto wholeStart = whole.find_first_not_of('0');
-    if (wholeStart != std::string_view::npos)
-        return static_cast<std::int64_t>(whole.size() - wholeStart);
-    const auto fractionStart = fraction.find_first_not_of('0');
-    return fractionStart == std::string_view::npos ? 0 : -static_cast<std::int64_t>(fractionStart);
-}
-
-// Splits off an exponent "e", "E" with optional sign and digits at position i; nullopt if
-// malformed.
-std::optional<std::int64_t> scanExponent(std::string_view s, std::size_t& i) {
-    if (i == s.size() || (s[i] != 'e' && s[i] != 'E'))
-        return 0;
-    bool negative = false;
-    if (++i < s.size() && (s[i] == '+' || s[i] == '-'))
-        negative = s[i++] == '-';
-    const std::size_t start = i;
-    i = skipDigits(s, i);
-    if (i == start)
-        return std::nullopt;
-    return saturatedExponent(s.substr(start, i - start), negative);
-}
-
-std::optional<DecimalForm> scanDecimal(std::string_view text) {
-    const std::string_view s = trimBlanks(text);
-    DecimalForm form;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        form.negative = s[i++] == '-';
-    const std::size_t wholeStart = i;
-    const std::size_t wholeEnd = skipDigits(s, i);
-    std::size_t fractionStart = wholeEnd, fractionEnd = wholeEnd;
-    if (wholeEnd < s.size() && s[wholeEnd] == '.')
-        fractionEnd = skipDigits(s, fractionStart = wholeEnd + 1);
-    if (wholeEnd == wholeStart && fractionEnd == fractionStart)
-        return std::nullopt;
-    i = fractionEnd;
-    const auto exponent = scanExponent(s, i);
-    if (!exponent || i != s.size())
-        return std::nullopt;
-    form.unsignedPart = s.substr(wholeStart);
-    form.leadingPosition =
-        positionOfFirstSignificant(s.substr(wholeStart, wholeEnd - wholeStart),
-                                   s.substr(fractionStart, fractionEnd - fractionStart)) +
-        *exponent;
-    return form;
 }
 
 // Significant digits of a finite value, rounded to 15 and without trailing zeros; `point` is
@@ -103,30 +45,97 @@ struct SignificantDigits {
     int point = 0;
 };
 
+// The value in scientific notation with 15 significant digits, as "-d.ddddddddddddddde-xx".
+std::string_view scientific15(double value, std::span<char, 32> buffer) {
+#if HAS_DOUBLE_TO_CHARS
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::scientific, 14)
+                         .ptr;
+#else
+    const auto end = fmt::format_to_n(buffer.data(), buffer.size(), "{:.14e}", value).out;
+#endif
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+}
+
+// The digits of a number in scientific notation, "-d.ddde-xx" or "de+xx", held without the
+// heap; `point` is how many of them stand before the decimal point.
+struct RawDigits {
+    bool negative = false;
+    std::array<char, 17> digits{};
+    std::size_t count = 0;
+    int point = 0;
+};
+
+RawDigits fromScientific(std::string_view s) {
+    RawDigits raw;
+    raw.negative = s.front() == '-';
+    s.remove_prefix(raw.negative ? 1 : 0);
+    const auto e = s.find('e');
+    for (const char c : s.substr(0, e)) {
+        if (c != '.' && raw.count < raw.digits.size())
+            raw.digits[raw.count++] = c;
+    }
+    const std::size_t exponentStart = e + (s[e + 1] == '+' ? 2 : 1);
+    std::from_chars(s.data() + exponentStart, s.data() + s.size(), raw.point);
+    raw.point += 1;
+    return raw;
+}
+
+// Rounds 16 or 17 digits to 15, halves up.
+void roundTo15(RawDigits& raw) {
+    const bool up = raw.digits[15] >= '5';
+    raw.count = 15;
+    if (!up)
+        return;
+    std::size_t i = raw.count;
+    while (i > 0 && raw.digits[i - 1] == '9')
+        raw.digits[--i] = '0';
+    if (i > 0) {
+        ++raw.digits[i - 1];
+    } else { // 999... carried into a new leading digit
+        raw.digits[0] = '1';
+        ++raw.point;
+    }
+}
+
+#if HAS_DOUBLE_TO_CHARS
+// The value's digits rounded to 15 by way of its shortest form, several times cheaper than
+// formatting at a fixed precision; nullopt where that way may round a tie wrongly. A shortest
+// form of 15 digits or fewer is the 15-digit rounding itself. Of 16 or 17 digits it rounds to the
+// same 15 as the exact value, since any other number with as few digits lying between the two
+// would have been the shortest form: except when it ends in a 5 at the 16th digit, a tie that
+// only the exact value decides.
+std::optional<RawDigits> roundedShortest(double value) {
+    std::array<char, 32> buffer;
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::scientific)
+                         .ptr;
+    RawDigits raw = fromScientific({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
+    if (raw.count == 16 && raw.digits[15] == '5')
+        return std::nullopt;
+    if (raw.count > 15)
+        roundTo15(raw);
+    return raw;
+}
+#endif
+
 SignificantDigits significantDigits(double value) {
     if (!std::isfinite(value))
         throw ArithmeticError("Overflow");
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
-    std::string_view s(buffer, static_cast<std::size_t>(end - buffer));
-    SignificantDigits result;
-    result.negative = s.front() == '-';
-    s.remove_prefix(result.negative ? 1 : 0);
-    const auto e = s.find('e');
-    result.digits = std::string(1, s[0]).append(s.substr(2, e - 2));
-    const std::size_t exponentStart = e + (s[e + 1] == '+' ? 2 : 1);
-    std::from_chars(s.data() + exponentStart, s.data() + s.size(), result.point);
-    result.point += 1;
-    result.digits.erase(result.digits.find_last_not_of('0') + 1);
-    if (result.digits.empty())
-        result.negative = false;
-    return result;
+    std::optional<RawDigits> rounded;
+#if HAS_DOUBLE_TO_CHARS
+    rounded = roundedShortest(value);
+#endif
+    if (!rounded) {
+        std::array<char, 32> buffer;
+        rounded = fromScientific(scientific15(value, buffer));
+    }
+    std::size_t count = rounded->count;
+    while (count > 0 && rounded->digits[count - 1] == '0')
+        --count;
+    return {rounded->negative && count > 0, std::string(rounded->digits.data(), count),
+            rounded->point};
 }
-
-// The largest value whose 15-digit form still reads back as a double; the largest double
-// itself rounds up beyond the range.
-const SignificantDigits LargestWritable{false, "179769313486231", 309};
 
 void incrementDecimal(std::string& digits) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -138,6 +147,10 @@ void incrementDecimal(std::string& digits) {
     }
     digits.insert(digits.begin(), '1');
 }
+
+// The largest value whose 15-digit form still reads back as a double; the largest double
+// itself rounds up beyond the range.
+const SignificantDigits LargestWritable{false, "179769313486231", 309};
 
 // round(|value| * 10^decimals) as decimal digits, halves away from zero.
 std::string scaledInteger(const SignificantDigits& d, int decimals) {
@@ -176,20 +189,22 @@ double roundHalfToEven(double value) {
 } // namespace
 
 double TextToNumber(std::string_view text) {
-    const auto form = scanDecimal(text);
-    if (!form)
+    std::string_view s = trimBlanks(text);
+    const bool negative = !s.empty() && s.front() == '-';
+    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix(1);
+    // Only digits and a point may start the number: no second sign, no "inf" or "nan".
+    if (s.empty() || !(isDigit(s.front()) || s.front() == '.'))
         throw ConversionError("Type mismatch");
-    const std::string_view s = form->unsignedPart;
     double value = 0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (form->leadingPosition > 0)
-            throw ArithmeticError("Overflow");
-        value = 0;
-    } else if (error != std::errc{} || end != s.data() + s.size()) {
+    const auto [end, error] = fast_float::from_chars(s.data(), s.data() + s.size(), value);
+    if (error != std::errc{} || end != s.data() + s.size())
         throw ConversionError("Type mismatch");
-    }
-    return form->negative ? -value : value;
+    // fast_float reads a value beyond a double as infinity, one too small for it as zero, and
+    // reports neither as an error.
+    if (std::isinf(value))
+        throw ArithmeticError("Overflow");
+    return negative ? -value : value;
 }
 
 std::string NumberToText(double value) {
@@ -201,6 +216,7 @@ std::string NumberToText(double value) {
         return "0";
     const int count = static_cast<int>(d.digits.size());
     std::string text = d.negative ? "-" : "";
+    text.reserve(static_cast<std::size_t>(count + std::abs(d.point)) + 3);
     if (d.point <= 0)
         text.append("0.").append(static_cast<std::size_t>(-d.point), '0').append(d.digits);
     else if (d.point >= count)

@@ -23,8 +23,9 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 namespace molen::testing_support {
 namespace {
 
-// A day of 43 ms ticks; the sanitizer build, some ten times slower, soaks for a tenth of it.
-#ifdef __SANITIZE_ADDRESS__
+// A day of 43 ms ticks; the sanitizer and WebAssembly builds, some ten times slower, soak for a
+// tenth of it.
+#if defined(__SANITIZE_ADDRESS__) || defined(__EMSCRIPTEN__)
 constexpr long Ticks = 200'000;
 #else
 constexpr long Ticks = 2'000'000;
@@ -33,8 +34,10 @@ constexpr long BrakeEvery = 99'991; // steps between releases; the brake is on f
 constexpr double Ratio = 4.5;
 
 std::size_t heapInUse() {
-#ifdef __SANITIZE_ADDRESS__
+#if defined(__SANITIZE_ADDRESS__)
     return __sanitizer_get_current_allocated_bytes();
+#elif defined(__EMSCRIPTEN__)
+    return static_cast<std::size_t>(mallinfo().uordblks); // its malloc has no mallinfo2
 #else
     return mallinfo2().uordblks;
 #endif
