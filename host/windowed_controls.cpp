@@ -71,6 +71,7 @@ WindowedControls::WindowedControls(QWidget& parent, FormModel& form, const Pixel
     for (ControlId id = 0; id < form.controls().size(); ++id) {
         widgets_.push_back(create(parent, id));
         if (const auto control = windowed(form.controls()[id].data)) {
+            widgets_.back()->setObjectName(toQString(form.controls()[id].Name));
             widgets_.back()->setGeometry(grid.rect(*control->box));
             sync(id);
         }

@@ -16,8 +16,8 @@ namespace molen {
 
 class WindowedControls {
   public:
-    // Creates the widgets on `parent`, in front of everything painted on it, and chains them for
-    // Tab in rising TabIndex.
+    // Creates the widgets on `parent`, in front of everything painted on it, each named after its
+    // control, and chains them for Tab in rising TabIndex.
     WindowedControls(QWidget& parent, FormModel& form, const PixelGrid& grid);
 
     // Shows the model's text, value, caption and visibility of control `id`, where it has a

@@ -202,6 +202,7 @@ TEST(Arithmetic, FailuresAreProcedureErrors) {
     EXPECT_THROW(Reciprocal(1e-310), ArithmeticError);
     EXPECT_EQ(Reciprocal(4), 0.25);
     EXPECT_THROW(ToSingle(1e39), OverflowError);
+    EXPECT_THROW(ToSingle(-1e39), OverflowError);
     EXPECT_THROW(ToSingle(std::numeric_limits<double>::quiet_NaN()), ArithmeticError);
     EXPECT_EQ(ToSingle(0.1), 0.1f);
     // The host catches every one of them in one place.

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QTest>
+#include <algorithm>
 #include <map>
 
 namespace molen::testing_support {
@@ -70,6 +71,19 @@ TEST_F(Accessibility, ReadoutsAndBannerAreStaticTextsOfTheWindow) {
     }
     EXPECT_TRUE(textOf("Label1")->state().invisible) << "the advice is hidden at first";
     EXPECT_FALSE(textOf("Label9")->state().invisible);
+}
+
+TEST_F(Accessibility, ReadoutsAndBannerLieInTheBoxesTheFormGivesThem) {
+    std::vector<QRect> places;
+    for (QAccessibleInterface* text : staticTexts(accessible(&window)))
+        places.emplace_back(window.mapFromGlobal(text->rect().topLeft()), text->rect().size());
+    const std::pair<const char*, QRect> texts[] = {
+        {"Label1", {496, 528, 137, 25}}, {"Label6", {48, 136, 233, 17}},
+        {"Label7", {48, 112, 225, 17}},  {"Label9", {504, 464, 121, 25}},
+        {"Label10", {-153, 1, 353, 33}}, // at -2300, 20: each edge to the nearest pixel
+    };                                   // the form's twips over 15
+    for (const auto& [label, box] : texts)
+        EXPECT_NE(std::find(places.begin(), places.end(), box), places.end()) << label;
 }
 
 // (Qt passes accessibility events on only while assistive technology listens, which it cannot on
