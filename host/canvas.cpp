@@ -30,8 +30,9 @@ QRegion Canvas::takeStaleRegion(ControlId id) {
 void Canvas::paint(QPainter& painter, const QRegion& exposed, const QPalette& palette) const {
     // The device's own ratio would miss a redirected painter's scale, as in QWidget::render.
     const PixelGrid grid(twipsPerPixel_, painter.deviceTransform().m11());
+    // Back to front by iterators: Clang 14 cannot compile libstdc++ 12's views::reverse.
     const auto controls = form_.controls();
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT
         if (exposed.intersects(paintedBounds(control->data, grid)))
             molen::paint(painter, control->data, grid, palette);
     }

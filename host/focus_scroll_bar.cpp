@@ -24,7 +24,8 @@ void FocusScrollBar::paintEvent(QPaintEvent* event) {
 // QScrollBar inverts its controls so that Up lowers a vertical bar's value, which leaves
 // Left raising a horizontal one; here Right raises it, as its thumb then moves right.
 void FocusScrollBar::keyPressEvent(QKeyEvent* event) {
-    const bool left = event->key() == Qt::Key_Left, right = event->key() == Qt::Key_Right;
+    const bool left = event->key() == Qt::Key_Left;
+    const bool right = event->key() == Qt::Key_Right;
     if (orientation() == Qt::Horizontal && (left || right)) {
         triggerAction(right != isRightToLeft() ? SliderSingleStepAdd : SliderSingleStepSub);
         event->accept();

@@ -17,7 +17,8 @@ QRect PixelGrid::rect(const Box& box) const {
     const auto edge = [this](double twips) {
         return static_cast<int>(std::lround(pixels(twips)));
     };
-    const int left = edge(box.Left), top = edge(box.Top);
+    const int left = edge(box.Left);
+    const int top = edge(box.Top);
     return {QPoint(left, top),
             QPoint(edge(double(box.Left) + box.Width) - 1, edge(double(box.Top) + box.Height) - 1)};
 }

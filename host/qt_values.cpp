@@ -9,7 +9,7 @@
 namespace molen {
 namespace {
 
-constexpr char FormFace[] = "MS Sans Serif";
+constexpr QLatin1StringView FormFace("MS Sans Serif");
 
 // The face built into the program (host/CMakeLists.txt), registered on first use; empty if it
 // could not be.
@@ -58,7 +58,7 @@ QFont toQFont(const Font& font) {
     // system has, so that every caption fits its box as laid out; another face is asked of the
     // system by name. The free faces of the same metrics stand in should the shipped one fail.
     const QString named = toQString(font.Name);
-    result.setFamilies({named == QLatin1String(FormFace) ? shippedFamily() : named,
+    result.setFamilies({named == FormFace ? shippedFamily() : named,
                         QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                         QStringLiteral("Arial")});
     result.setPointSizeF(font.Size);

@@ -6,7 +6,7 @@
 
 namespace molen {
 
-TimerBank::TimerBank(const FormModel& form, TickHandler onTick)
+TimerBank::TimerBank(const FormModel& form, const TickHandler& onTick)
     : form_(form) {
     for (ControlId id = 0; id < form.controls().size(); ++id) {
         const auto* model = std::get_if<Timer>(&form.controls()[id].data);
@@ -32,7 +32,7 @@ void TimerBank::follow(ControlId id) {
     QTimer* timer = timers_.at(id).get();
     if (!timer)
         return;
-    const Timer& model = form_.get<Timer>(id);
+    const auto& model = form_.get<Timer>(id);
     if (timer->interval() != model.Interval())
         timer->setInterval(model.Interval()); // restarts it, so the new interval counts from now
     if (!started_ || !model.Enabled)

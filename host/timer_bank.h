@@ -19,7 +19,7 @@ class TimerBank {
   public:
     using TickHandler = std::function<void(ControlId)>;
 
-    TimerBank(const FormModel& form, TickHandler onTick);
+    TimerBank(const FormModel& form, const TickHandler& onTick);
 
     // From here on the timers run as the model says; until then none runs.
     void start();

@@ -103,7 +103,7 @@ void WindowedControls::sync(ControlId id) {
     QWidget* widget = widgets_.at(id);
     const ControlData& data = form_.controls()[id].data;
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        const TextBox& field = std::get<TextBox>(data);
+        const auto& field = std::get<TextBox>(data);
         if (edit->text() != toQString(field.Text))
             edit->setText(toQString(field.Text));
         edit->setVisible(field.Visible);

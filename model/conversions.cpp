@@ -48,11 +48,11 @@ struct SignificantDigits {
 // The value in scientific notation with 15 significant digits, as "-d.ddddddddddddddde-xx".
 std::string_view scientific15(double value, std::span<char, 32> buffer) {
 #if HAS_DOUBLE_TO_CHARS
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::scientific, 14)
-                         .ptr;
+    auto* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, 14)
+                          .ptr;
 #else
-    const auto end = fmt::format_to_n(buffer.data(), buffer.size(), "{:.14e}", value).out;
+    auto* const end = fmt::format_to_n(buffer.data(), buffer.size(), "{:.14e}", value).out;
 #endif
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 }
@@ -107,9 +107,9 @@ void roundTo15(RawDigits& raw) {
 // only the exact value decides.
 std::optional<RawDigits> roundedShortest(double value) {
     std::array<char, 32> buffer;
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::scientific)
-                         .ptr;
+    auto* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific)
+                          .ptr;
     RawDigits raw = fromScientific({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
     if (raw.count == 16 && raw.digits[15] == '5')
         return std::nullopt;
@@ -138,12 +138,13 @@ SignificantDigits significantDigits(double value) {
 }
 
 void incrementDecimal(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
+    // By iterators: Clang 14 cannot compile libstdc++ 12's views::reverse.
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) { // NOLINT
+        if (*digit != '9') {
+            ++*digit;
             return;
         }
-        *it = '0';
+        *digit = '0';
     }
     digits.insert(digits.begin(), '1');
 }
@@ -168,7 +169,7 @@ std::string scaledInteger(const SignificantDigits& d, int decimals) {
 std::string fixedDecimal(double value, int wholeDigits, int decimals, bool withPoint) {
     const SignificantDigits d = significantDigits(value);
     std::string scaled = scaledInteger(d, decimals);
-    const std::size_t width = static_cast<std::size_t>(wholeDigits + decimals);
+    const auto width = static_cast<std::size_t>(wholeDigits) + static_cast<std::size_t>(decimals);
     if (scaled.size() < width)
         scaled.insert(0, width - scaled.size(), '0');
     const bool isZero = scaled.find_first_not_of('0') == std::string::npos;
@@ -229,9 +230,9 @@ std::string NumberToText(double value) {
 }
 
 std::string IntegerToText(std::int64_t value) {
-    char buffer[24];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    std::array<char, 24> buffer;
+    auto* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return {buffer.data(), end};
 }
 
 std::int32_t TextToInteger(std::string_view text) {

@@ -192,7 +192,7 @@ FormModel InitialForm() {
     form.ClientWidth = 10875;
     form.ClientHeight = 8595;
     form.Width = 10995;
-    return FormModel(std::move(form), controlsFrontToBack());
+    return {std::move(form), controlsFrontToBack()};
 }
 
 } // namespace molen
