@@ -28,5 +28,6 @@ export default defineConfig({
     command: `/usr/bin/python3 -m http.server ${port} --bind 127.0.0.1 --directory ../build-web/site`,
     url: `http://127.0.0.1:${port}/`,
     reuseExistingServer: false,
+    stderr: 'ignore', // the server's request log
   },
 });
