@@ -6,6 +6,9 @@
 
 import { pixels, TwipsPerPixel } from './grid.js';
 
+const MinWidth = 120; // CSS pixels: the caption bar's icon and a little of the caption
+const MinHeight = 60;
+
 export function openFrame(frame, mill, onResize) {
   frame.querySelector('.caption-text').textContent = mill.caption();
   document.title = mill.caption();
@@ -22,4 +25,36 @@ export function openFrame(frame, mill, onResize) {
   frame.style.width = `${width}px`;
   frame.style.height = `${height}px`;
   client.style.width = client.style.height = '';
+  dragToResize(frame, frame.querySelector('.grip'));
+  keepFocusInside(frame);
+}
+
+// The frame's size follows the grip in its corner, by mouse, pen or touch alike.
+function dragToResize(frame, grip) {
+  grip.addEventListener('pointerdown', (event) => {
+    event.preventDefault();
+    grip.setPointerCapture(event.pointerId);
+    const start = { x: event.clientX, y: event.clientY, w: frame.offsetWidth, h: frame.offsetHeight };
+    const move = (moved) => {
+      frame.style.width = `${Math.max(MinWidth, start.w + moved.clientX - start.x)}px`;
+      frame.style.height = `${Math.max(MinHeight, start.h + moved.clientY - start.y)}px`;
+    };
+    const stop = () => grip.removeEventListener('pointermove', move);
+    grip.addEventListener('pointermove', move);
+    grip.addEventListener('pointerup', stop, { once: true });
+    grip.addEventListener('pointercancel', stop, { once: true });
+  });
+}
+
+// Tab goes round the window's controls, as it does in the desktop's window.
+function keepFocusInside(frame) {
+  frame.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab') return;
+    const stops = [...frame.querySelectorAll('[tabindex="0"], input:not([hidden]), button')];
+    const [first, last] = [stops[0], stops[stops.length - 1]];
+    if (!event.shiftKey && document.activeElement === last) first.focus();
+    else if (event.shiftKey && document.activeElement === first) last.focus();
+    else return;
+    event.preventDefault();
+  });
 }
