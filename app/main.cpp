@@ -1,13 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/startup.h"
 #include "host/mill_window.h"
 #include "model/initial_form.h"
 
-#include <QApplication>
-
-int main(int, char* argv[]) {
-    int toolkitArgc = 1; // the mill takes no command line, so the toolkit sees none either
-    QApplication app(toolkitArgc, argv);
-    // Docks and task bars find the desktop entry, and so the icon, by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(MOLEN_APP_ID));
+int main(int argc, char* argv[]) {
+    molen::nameApplication();
+    if (const auto status = molen::answerInformationRequest(argc, argv))
+        return *status;
+    const auto app = molen::openApplication(argc, argv);
+    molen::refuseOtherArguments(*app);
     molen::MillWindow window(molen::InitialForm());
     window.open();
     return QApplication::exec();

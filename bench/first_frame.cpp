@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and waits until its window shows its first painted frame, seen from outside
 // through the X server: `molen_first_frame PROGRAM [ARGS...]` prints "first_frame_ms T pid P"
 // and leaves the program running. The frame is there when a pixel on the upright red sail is red;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the conversions and of each tick procedure, without a window.
 #include "mill/procedures.h"
 #include "model/conversions.h"

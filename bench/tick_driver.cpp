@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs N sail, stone or banner ticks of the mill or of the floor window, each followed by its
 // repaint on the offscreen platform, so that callgrind can count the instructions per tick:
 //   molen_tick_driver molen|floor sail|stone|banner N
@@ -94,7 +98,7 @@ int runMill(std::string_view kind, int count) {
     QCoreApplication::processEvents();
     measuredTicks(millTick(window, kind), count);
     if (kind == "banner")
-        std::printf("banner_overspill_px %ld\n", bannerOverspill(window, count));
+        std::printf("{\"banner_overspill_px\": %ld}\n", bannerOverspill(window, count));
     return 0;
 }
 

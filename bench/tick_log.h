@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The times at which the mill's timers ticked, and their periods summed up per timer and per
 // interval against the interval each period was set to run.
 #pragma once

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real mill window on a real display, brake released at one wind for a fixed time, with
 // the time of every tick taken as it is delivered:
 //   molen_timing WIND SECONDS OUT [--starve]
-// Writes to OUT a row per timer and interval ("stats ...") and one per period ("period ...").
+// Writes to OUT, as JSON, a row per timer and interval and every period.
 // With --starve the wind slider jumps to a new value every 20 ms throughout.
 #include "host/mill_window.h"
 #include "model/initial_form.h"
@@ -10,10 +14,13 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <random>
 
 namespace {
@@ -21,19 +28,6 @@ namespace {
 using namespace molen;
 using molen_bench::Tick;
 using Clock = std::chrono::steady_clock;
-
-const char* timerOf(MillEvent event) {
-    switch (event) {
-    case MillEvent::Timer1Tick:
-        return "Timer1";
-    case MillEvent::Timer2Tick:
-        return "Timer2";
-    case MillEvent::Timer3Tick:
-        return "Timer3";
-    default:
-        return nullptr;
-    }
-}
 
 class TickRecorder {
   public:
@@ -45,10 +39,10 @@ class TickRecorder {
         if (event == MillEvent::Command1Click) {
             // The release starts the sail and stone timers: the first period of each runs
             // from here.
-            ticks_.push_back({"Timer1", at, 0});
-            ticks_.push_back({"Timer2", at, 0});
-        } else if (const char* timer = timerOf(event)) {
-            ticks_.push_back({timer, at, window_.form().get<molen::Timer>(timer).Interval()});
+            ticks_.push_back({std::string(form1::Timer1.name), at, 0});
+            ticks_.push_back({std::string(form1::Timer2.name), at, 0});
+        } else if (const auto timer = bindingOf(event).timer) {
+            ticks_.push_back({std::string(timer->name), at, window_.form().get(*timer).Interval()});
         }
     }
     double now() const {
@@ -62,16 +56,29 @@ class TickRecorder {
     std::vector<Tick> ticks_;
 };
 
+QJsonObject rowOf(const molen_bench::PeriodStats& s) {
+    return {{"timer", QString::fromStdString(s.timer)},
+            {"interval_ms", s.nominalMs},
+            {"expected", qint64(s.expected)},
+            {"seen", qint64(s.seen)},
+            {"mean_error_percent", s.meanErrorPercent},
+            {"p50_ms", s.p50},
+            {"p99_ms", s.p99},
+            {"longest_ms", s.longest}};
+}
+
 void write(const char* path, int wind, const TickRecorder& recorder, double endMs) {
-    std::ofstream out(path);
-    for (const auto& s : molen_bench::summarise(recorder.ticks(), endMs)) {
-        out << "stats " << wind << ' ' << s.timer << ' ' << s.nominalMs << ' ' << s.expected << ' '
-            << s.seen << ' ' << s.meanErrorPercent << ' ' << s.p50 << ' ' << s.p99 << ' '
-            << s.longest << '\n';
-    }
+    QJsonArray rows, periods;
+    for (const auto& stats : molen_bench::summarise(recorder.ticks(), endMs))
+        rows.append(rowOf(stats));
     for (const auto& p : molen_bench::periodsOf(recorder.ticks()))
-        out << "period " << wind << ' ' << p.timer << ' ' << p.nominalMs << ' ' << p.ms << ' '
-            << p.endsAtMs << '\n';
+        periods.append(QJsonObject{{"timer", QString::fromStdString(p.timer)},
+                                   {"interval_ms", p.nominalMs},
+                                   {"ms", p.ms}});
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(QJsonDocument(QJsonObject{{"wind", wind}, {"rows", rows}, {"periods", periods}})
+                      .toJson());
 }
 
 } // namespace

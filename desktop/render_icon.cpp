@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build tool: renders the mill's SVG icon to a square PNG of each size given, as
 // <out-dir>/<size>x<size>/apps/<name>.png, the layout of an icon theme.
 #include <QDir>

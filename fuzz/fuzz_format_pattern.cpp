@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // FormatPattern on any double and pattern: the pattern's text around its number copied as it
 // stands, the number with the pattern's digits before and after the point, within half a last
 // place (or the 15-digit rounding, for large values) of the value; otherwise an arithmetic error.

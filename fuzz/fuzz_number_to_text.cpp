@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // NumberToText on any double: plain decimal text that reads back as the value rounded to 15
 // significant digits and writes again as itself; anything not finite, or rounding beyond the
 // largest double, is an arithmetic error.

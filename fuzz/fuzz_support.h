@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What every fuzz target shares: the input as text or as a double, and a check that aborts
 // (which libFuzzer reports as a crash, with the input saved) when a property fails.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TextToInteger on any bytes: the text's number rounded half to even, or a documented error,
 // with an overflow error exactly when that rounded number lies outside 32 bits.
 #include "fuzz_support.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TextToNumber on any bytes: a finite double or a documented error, and where it gives a value,
 // the same value the C library reads from that text.
 #include "fuzz_support.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as assistive technology sees it: widgets named after the captions beside them, and
 // the painted readouts and banner as static texts that follow their captions.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's painted controls (labels, lines, shapes): paints them back to front and tells
 // which part of the window a change in the model has made stale.
 #pragma once

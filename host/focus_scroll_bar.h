@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scroll bar that shows when it has the keyboard focus, which not every style does, and
 // whose arrow keys move the thumb the way they point.
 #pragma once

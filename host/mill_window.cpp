@@ -1,55 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "host/mill_window.h"
 
 #include "host/accessible_window.h"
 #include "host/mill_icon.h"
 #include "host/qt_values.h"
-#include "mill/procedures.h"
-#include "model/errors.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <array>
-#include <stdexcept>
 #include <utility>
 
 namespace molen {
 namespace {
 
+// Procedures that an error ended early; silent unless QT_LOGGING_RULES turns on its info.
+Q_LOGGING_CATEGORY(lcProcedures, "molen.procedures", QtWarningMsg)
+
 constexpr double TwipsPerInch = 1440;
-
-using Procedure = void (*)(FormModel&);
-
-Procedure procedureFor(MillEvent event) {
-    switch (event) {
-    case MillEvent::Load:
-        return Form_Load;
-    case MillEvent::Command1Click:
-        return Command1_Click;
-    case MillEvent::Timer1Tick:
-        return Timer1_Timer;
-    case MillEvent::Timer2Tick:
-        return Timer2_Timer;
-    case MillEvent::Timer3Tick:
-        return Timer3_Timer;
-    }
-    throw std::invalid_argument("an event with no procedure");
-}
-
-MillEvent tickOf(std::string_view timerName) {
-    static constexpr std::array<std::pair<std::string_view, MillEvent>, 3> Ticks{{
-        {"Timer1", MillEvent::Timer1Tick},
-        {"Timer2", MillEvent::Timer2Tick},
-        {"Timer3", MillEvent::Timer3Tick},
-    }};
-    for (const auto& [name, tick] : Ticks) {
-        if (name == timerName)
-            return tick;
-    }
-    throw std::invalid_argument("a timer with no procedure");
-}
 
 double screenTwipsPerPixel() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -97,11 +70,10 @@ void MillWindow::open() {
 void MillWindow::deliver(MillEvent event) {
     if (observer_)
         observer_(event);
-    try {
-        procedureFor(event)(form_);
-    } catch (const ProcedureError&) {
-        // The procedure ends at the failing step; what it set before stays set and is shown.
-    }
+    // An error ends the procedure at the failing step; what it set before stays set and is shown.
+    if (const auto error = runProcedure(form_, event))
+        qCInfo(lcProcedures, "%s ended early: %s", bindingOf(event).procedureName.data(),
+               error->c_str());
     showChanges();
 }
 
@@ -122,7 +94,10 @@ void MillWindow::showChanges() {
         update(lastInvalidated_);
 }
 
-void MillWindow::onTimerTick(ControlId id) { deliver(tickOf(form_.controls()[id].Name)); }
+void MillWindow::onTimerTick(ControlId id) {
+    if (const auto tick = tickOf(id))
+        deliver(*tick);
+}
 
 QWidget* MillWindow::widget(std::string_view name) const {
     return controls_.widget(form_.find(name));
@@ -153,7 +128,7 @@ void MillWindow::showEvent(QShowEvent* event) {
 }
 
 void MillWindow::recordOuterWidth() {
-    form_.form().Width = static_cast<float>(frameGeometry().width() * twipsPerPixel());
+    form_.setWidth(static_cast<float>(frameGeometry().width() * twipsPerPixel()));
 }
 
 void MillWindow::fillWithFormColour() {

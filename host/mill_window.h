@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The mill's one window: owns the form, shows it, takes the user's input and delivers every
 // event to its procedure through one dispatch point.
 #pragma once
@@ -5,6 +9,7 @@
 #include "host/canvas.h"
 #include "host/timer_bank.h"
 #include "host/windowed_controls.h"
+#include "mill/events.h"
 #include "model/form_model.h"
 
 #include <QRegion>
@@ -14,8 +19,6 @@
 #include <utility>
 
 namespace molen {
-
-enum class MillEvent { Load, Command1Click, Timer1Tick, Timer2Tick, Timer3Tick };
 
 class MillWindow : public QWidget {
     Q_OBJECT

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One painted label as a static text for assistive technology: its name and value are the
 // label's caption, its place the label's box on the screen.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How each painted kind of control (label, line, shape) looks, and where on the window it paints.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the form's twips fall on the window's logical pixels, and how strokes are laid on whole
 // device pixels so that they stay crisp at any scale factor.
 #pragma once

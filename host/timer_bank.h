@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One precise QTimer for each of the form's timers, made to follow the model's Interval, and
 // its Enabled once the bank has been started.
 #pragma once

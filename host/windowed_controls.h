@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form's text fields, scroll bars and button as real widgets: made once from the model, kept
 // in line with it, and writing the user's typing and scrolling back into it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The mill's event procedures. Each reads and writes the form and returns; a ProcedureError ends
 // it at the failing step, and what it had set before that step stays set.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The kinds of control on the form and their properties, under their usual names (Caption, Left).
 #pragma once
 

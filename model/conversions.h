@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Locale-free conversions between field text and numbers; "." is the decimal separator throughout.
 #pragma once
 

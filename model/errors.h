@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The errors that end a running event procedure; the host catches them all as ProcedureError.
 #pragma once
 

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one window, Form1: its own properties and its controls in stacking order, front to back.
 #pragma once
 
 #include "controls.h"
+#include "handle.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,15 +25,13 @@ struct FormProperties {
     molen::Font Font; // for controls without a font of their own
 };
 
-// Index of a control in stacking order: 0 is the frontmost.
-using ControlId = std::size_t;
-
 class FormModel {
   public:
     FormModel(FormProperties form, std::vector<Control> controls);
 
-    FormProperties& form() { return form_; }
     const FormProperties& form() const { return form_; }
+    // The window's outer width, which only the window knows.
+    void setWidth(float twips) { form_.Width = twips; }
     std::span<const Control> controls() const { return controls_; }
 
     // The control of that name (and index, for an element of a control array);
@@ -45,6 +48,14 @@ class FormModel {
         Kind& control = std::get<Kind>(controls_.at(id).data);
         changedAt_[id] = ++generation_;
         return control;
+    }
+    template <class Kind>
+    const Kind& get(Handle<Kind> control) const {
+        return get<Kind>(control.id);
+    }
+    template <class Kind>
+    Kind& edit(Handle<Kind> control) {
+        return edit<Kind>(control.id);
     }
     template <class Kind>
     const Kind& get(std::string_view name, std::optional<std::int16_t> index = {}) const {

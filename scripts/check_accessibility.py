@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Starts the mill and checks over AT-SPI that its controls and readouts carry their captions.
 
 Usage: python3 check_accessibility.py <path to molen>   (on a display, inside a D-Bus session)

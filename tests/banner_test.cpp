@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mill_fixture.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +25,7 @@ TEST(BannerTick, OnePassAcrossTheInitialWindowTakes665Ticks) {
 
 TEST(BannerTick, WrapsOnlyOnceStrictlyPastTheWindowsEdge) {
     FormModel form = loadedForm();
-    form.form().Width = -2300 + 20;
+    form.setWidth(-2300 + 20);
     Timer3_Timer(form);
     EXPECT_EQ(bannerLeft(form), -2280) << "an edge equal to the width does not wrap";
     Timer3_Timer(form);
@@ -33,10 +37,10 @@ TEST(BannerTick, ReadsTheWindowWidthAnewOnEveryTick) {
     for (int tick = 0; tick < 300; ++tick)
         Timer3_Timer(form);
     EXPECT_EQ(bannerLeft(form), 3700);
-    form.form().Width = 3000; // the user narrows the window
+    form.setWidth(3000); // the user narrows the window
     Timer3_Timer(form);
     EXPECT_EQ(bannerLeft(form), -2300);
-    form.form().Width = 20000;
+    form.setWidth(20000);
     for (int tick = 0; tick < 1000; ++tick)
         Timer3_Timer(form);
     EXPECT_EQ(bannerLeft(form), 17700);

@@ -1,11 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A loaded form and short ways to read and drive it, for the tests of the procedures.
 #pragma once
 
-#include "mill/fields.h"
 #include "mill/procedures.h"
 #include "model/initial_form.h"
 
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace molen::testing_support {
 
@@ -24,6 +29,14 @@ inline FormModel runningForm() {
 
 inline void setWind(FormModel& form, int passesPerMinute) {
     form.edit<ScrollBar>("VScroll1").setValue(passesPerMinute);
+}
+
+inline const std::string& text(const FormModel& form, std::string_view field) {
+    return form.get<TextBox>(field).Text;
+}
+
+inline void setText(FormModel& form, std::string_view field, std::string value) {
+    form.edit<TextBox>(field).Text = std::move(value);
 }
 
 inline const Line& line(const FormModel& form, std::string_view name) {

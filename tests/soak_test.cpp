@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole day of the mill at the strongest wind, ticked by hand as fast as it goes: every sail
 // and stone is drawn where the count of ticks since the last release puts it, no tick fails,
 // and the heap holds no more at the end than after the first minutes.

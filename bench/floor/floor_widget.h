@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least window that shows the mill's motion: four sails about a hub, a disc with two
 // radius lines and a banner, on the same timers and geometry and nothing else. Benchmarks
 // measure the mill against it.

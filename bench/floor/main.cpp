@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor window on its own, for whole-program comparisons: `molen_floor [wind]`.
 #include "floor_widget.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window through Qt's accessibility interfaces, as a screen reader would meet it.
 #include "window_fixture.h"
 

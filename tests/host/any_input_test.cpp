@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Anything typed or pasted into the three visible fields while the mill runs, at the slowest and
 // the strongest wind: the ticks go on, nothing on screen reads "inf" or "nan", the stone's timer
 // keeps an interval a timer can take, and the next sail tick brings the wind field back.

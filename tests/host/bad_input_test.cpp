@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever the user types into a visible field, the mill keeps running and its ticks restore it.
 #include "window_fixture.h"
 

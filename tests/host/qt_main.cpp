@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the window tests inside one QApplication, made only once the tests run, so that listing
 // them needs no display.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on a screen scaled by QT_SCALE_FACTOR, which CTest sets for each run of these tests:
 // strokes cover whole device pixels and captions fit their boxes as they do unscaled.
 #include "window_fixture.h"

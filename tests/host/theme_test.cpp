@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window under a dark desktop theme: what the form leaves to the system follows the palette
 // and stays readable.
 #include "window_fixture.h"

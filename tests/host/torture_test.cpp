@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window pulled between tiny and far larger than any screen while the banner runs, and the
 // brake button hammered: the banner wraps by the width of the moment, the brake ends as the
 // count of clicks says.

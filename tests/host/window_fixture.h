@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A shown mill window with its timers held, and short ways to reach its widgets and pixels.
 #pragma once
 

@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/startup.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace molen {
+namespace {
+
+constexpr const char* NoDisplay =
+    "molen: cannot open a window: no display that Qt can use was found (DISPLAY or "
+    "WAYLAND_DISPLAY); to run it without one, use \"xvfb-run molen\"\n";
+
+void describeOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(MOLEN_DESCRIPTION));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+bool asksForInformation(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "-v" ||
+            argument == "--version")
+            return true;
+    }
+    return false;
+}
+
+// Messages from the toolkit while it looks for a display: held back, because a failed search
+// ends in a fatal message that Qt follows with an abort, and then only one line is wanted.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs(NoDisplay, stderr);
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldMessages.push_back({type, context.category ? context.category : "", text});
+}
+
+void passOnHeldMessages() {
+    for (const HeldMessage& message : heldMessages)
+        qt_message_output(message.type,
+                          QMessageLogContext(nullptr, 0, nullptr, message.category.c_str()),
+                          message.text);
+    heldMessages.clear();
+}
+
+} // namespace
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("molen"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOLEN_VERSION));
+    // Docks and task bars find the desktop entry, and so the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOLEN_APP_ID));
+}
+
+std::optional<int> answerInformationRequest(int argc, char* argv[]) {
+    if (!asksForInformation(argc, argv))
+        return std::nullopt;
+    const QCoreApplication app(argc, argv); // the answer needs no display
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app); // prints help or version and exits
+    return EXIT_SUCCESS;
+}
+
+std::unique_ptr<QApplication> openApplication(int& argc, char* argv[]) {
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    passOnHeldMessages();
+    return app;
+}
+
+void refuseOtherArguments(const QApplication& app) {
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("molen: unexpected argument '%1'; see molen --help\n")
+                                  .arg(parser.positionalArguments().constFirst())),
+                   stderr);
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace molen

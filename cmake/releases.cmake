@@ -1,0 +1,148 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The releases as CHANGELOG.md records them, newest first. Sets MOLEN_RELEASES (their versions),
+# MOLEN_RELEASE_DATE_<version> (YYYY-MM-DD) for each, and MOLEN_RELEASE_EPOCH (seconds since
+# 1970 to its UTC midnight) for the project's version, which must be the newest;
+# molen_write_debian_changelog() turns the same notes into a Debian changelog.
+set(MOLEN_CHANGELOG ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MOLEN_CHANGELOG})
+set(molen_release_heading "^## \\[([0-9][^]]*)\\] - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])")
+
+# The changelog's lines. Brackets and semicolons would split or join CMake list items, so they
+# travel as placeholders until molen_unescape().
+function(molen_changelog_lines out)
+    file(READ ${MOLEN_CHANGELOG} text)
+    string(REPLACE ";" "<semicolon>" text "${text}")
+    string(REPLACE "[" "<open>" text "${text}")
+    string(REPLACE "]" "<close>" text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
+    set(${out} "${lines}" PARENT_SCOPE)
+endfunction()
+
+function(molen_unescape var)
+    set(text "${${var}}")
+    string(REPLACE "<semicolon>" ";" text "${text}")
+    string(REPLACE "<open>" "[" text "${text}")
+    string(REPLACE "<close>" "]" text "${text}")
+    set(${var} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(molen_read_releases)
+    molen_changelog_lines(lines)
+    set(versions)
+    foreach(line IN LISTS lines)
+        molen_unescape(line)
+        if(line MATCHES "${molen_release_heading}")
+            list(APPEND versions ${CMAKE_MATCH_1})
+            set(MOLEN_RELEASE_DATE_${CMAKE_MATCH_1} ${CMAKE_MATCH_2} PARENT_SCOPE)
+            set(date_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
+        endif()
+    endforeach()
+    if(NOT versions)
+        message(FATAL_ERROR "CHANGELOG.md: no release, no heading \"## [VERSION] - YYYY-MM-DD\"")
+    endif()
+    list(GET versions 0 newest)
+    if(NOT newest STREQUAL PROJECT_VERSION)
+        message(FATAL_ERROR "CHANGELOG.md: the newest release is ${newest}, but project() says "
+                            "${PROJECT_VERSION}; add its entry, with its date, at the top.")
+    endif()
+    molen_epoch_of(${date_${newest}} epoch)
+    set(MOLEN_RELEASES ${versions} PARENT_SCOPE)
+    set(MOLEN_RELEASE_EPOCH ${epoch} PARENT_SCOPE)
+endfunction()
+
+# Seconds from 1970-01-01 to the given date's midnight, UTC (the civil-calendar day count).
+function(molen_epoch_of date out)
+    string(REGEX MATCHALL "[0-9]+" parts ${date})
+    list(GET parts 0 year)
+    list(GET parts 1 month)
+    list(GET parts 2 day)
+    math(EXPR month "${month} + 0") # drops a leading zero, which math() would read as octal
+    math(EXPR day "${day} + 0")
+    if(month LESS_EQUAL 2)
+        math(EXPR year "${year} - 1")
+    endif()
+    math(EXPR era "${year} / 400")
+    math(EXPR year_of_era "${year} - ${era} * 400")
+    math(EXPR day_of_year "(153 * ((${month} + 9) % 12) + 2) / 5 + ${day} - 1")
+    math(EXPR day_of_era
+        "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
+    math(EXPR days "${era} * 146097 + ${day_of_era} - 719468")
+    math(EXPR seconds "${days} * 86400")
+    set(${out} ${seconds} PARENT_SCOPE)
+endfunction()
+
+# Appends TEXT to the variable OUT as lines of at most 78 characters, the first starting with
+# FIRST and the others with as many spaces.
+function(molen_wrap out first text)
+    string(LENGTH "${first}" indent_length)
+    string(REPEAT " " ${indent_length} indent)
+    string(REGEX REPLACE "[ ]+" ";" words "${text}")
+    set(result "${${out}}")
+    set(line "${first}")
+    set(line_has_words FALSE)
+    foreach(word IN LISTS words)
+        string(LENGTH "${line} ${word}" length)
+        if(line_has_words AND length GREATER 78)
+            string(APPEND result "${line}\n")
+            set(line "${indent}${word}")
+        elseif(line_has_words)
+            string(APPEND line " ${word}")
+        else()
+            string(APPEND line "${word}")
+        endif()
+        set(line_has_words TRUE)
+    endforeach()
+    string(APPEND result "${line}\n")
+    set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+# Writes every release of CHANGELOG.md to OUTPUT as an entry of a Debian changelog, signed by
+# MAINTAINER ("Name <address>") on the release's date.
+function(molen_write_debian_changelog output package maintainer)
+    molen_changelog_lines(lines)
+    set(debian "")
+    set(release "")
+    set(group "")
+    set(item "")
+    foreach(line IN LISTS lines ITEMS "## end")
+        molen_unescape(line)
+        if(NOT item STREQUAL "" AND NOT line MATCHES "^  +[^ ]")
+            molen_wrap(debian "  * " "${group}: ${item}")
+            set(item "")
+        endif()
+        if(line MATCHES "^## ")
+            if(release)
+                string(APPEND debian "\n -- ${maintainer}  ${release_date}\n\n")
+            endif()
+            set(release "")
+            if(line MATCHES "${molen_release_heading}")
+                set(release ${CMAKE_MATCH_1})
+                molen_epoch_of(${CMAKE_MATCH_2} epoch)
+                molen_rfc2822_date(${epoch} release_date)
+                string(APPEND debian "${package} (${release}) unstable; urgency=medium\n\n")
+            endif()
+        elseif(release AND line MATCHES "^### (.+)")
+            set(group ${CMAKE_MATCH_1})
+        elseif(release AND line MATCHES "^[-*] (.+)")
+            set(item "${CMAKE_MATCH_1}")
+        elseif(NOT item STREQUAL "" AND line MATCHES "^  +(.+)")
+            string(APPEND item " ${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+    file(WRITE ${output} "${debian}")
+endfunction()
+
+# The date of an epoch in the form Debian's changelog asks for, "Tue, 08 Dec 2026 00:00:00 +0000",
+# in English whatever the locale.
+function(molen_rfc2822_date epoch out)
+    set(saved "$ENV{SOURCE_DATE_EPOCH}")
+    set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+    string(TIMESTAMP date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+    set(ENV{SOURCE_DATE_EPOCH} "${saved}")
+    set(${out} "${date}" PARENT_SCOPE)
+endfunction()
+
+molen_read_releases()
