@@ -15,11 +15,12 @@ export function openFrame(frame, mill, onResize) {
   const client = frame.querySelector('.client');
   client.style.width = `${Math.round(pixels(mill.clientWidth()))}px`;
   client.style.height = `${Math.round(pixels(mill.clientHeight()))}px`;
-  const observer = new ResizeObserver(() => {
+  const resized = () => {
     mill.setFormWidth(frame.offsetWidth * TwipsPerPixel);
     onResize(client.clientWidth, client.clientHeight);
-  });
-  observer.observe(client);
+  };
+  new ResizeObserver(resized).observe(client);
+  onRatioChange(resized);
   // The frame takes the size the form gives it, and the client follows the frame from then on.
   const [width, height] = [frame.offsetWidth, frame.offsetHeight];
   frame.style.width = `${width}px`;
@@ -27,6 +28,15 @@ export function openFrame(frame, mill, onResize) {
   client.style.width = client.style.height = '';
   dragToResize(frame, frame.querySelector('.grip'));
   keepFocusInside(frame);
+}
+
+// Calls `changed` whenever the device pixel ratio changes: zoom, or another screen.
+function onRatioChange(changed) {
+  const query = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+  query.addEventListener('change', () => {
+    changed();
+    onRatioChange(changed);
+  }, { once: true });
 }
 
 // The frame's size follows the grip in its corner, by mouse, pen or touch alike.

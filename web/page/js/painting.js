@@ -10,11 +10,38 @@ import { ButtonFace, cssColour } from './colours.js';
 import { deviceStroke, pixelRect, pixels, snap } from './grid.js';
 import { fillConvex, fillDisc } from './raster.js';
 import { paintCaption } from './text.js';
+import { paintedBounds } from './painted.js';
+import { paintPicture } from './pictures.js';
 
 export function paintControl(context, control, ratio) {
-  if (control.kind === Kind.Label) paintLabel(context, control, ratio);
-  else if (control.kind === Kind.Line) paintLine(context, control, ratio);
-  else if (control.kind === Kind.Shape) paintShape(context, control, ratio);
+  if (control.kind === Kind.Label && !control.visible) return;
+  const area = control.kind === Kind.Line ? lineArea(control, ratio) : deviceArea(control, ratio);
+  paintPicture(context, pictureKey(control, area, ratio), area, (offscreen) => {
+    if (control.kind === Kind.Label) paintLabel(offscreen, control, ratio);
+    else if (control.kind === Kind.Line) paintLine(offscreen, control, ratio);
+    else paintShape(offscreen, control, ratio);
+  });
+}
+
+// What a control's pixels depend on: a box's size but not its place, which lies on whole
+// device pixels; everything of a line, whose ends are snapped where they fall.
+function pictureKey(control, area, ratio) {
+  if (control.kind === Kind.Line) return JSON.stringify([ratio, control]);
+  const { left, top, width, height, ...look } = control;
+  return JSON.stringify([ratio, area.width, area.height, look]);
+}
+
+// The device pixels a line's painting may touch.
+function lineArea(line, ratio) {
+  const b = paintedBounds(line);
+  const left = Math.floor(b.left * ratio);
+  const top = Math.floor(b.top * ratio);
+  return {
+    left,
+    top,
+    width: Math.ceil((b.right + 1) * ratio) - left,
+    height: Math.ceil((b.bottom + 1) * ratio) - top,
+  };
 }
 
 // A box's area edge to edge, in device pixels.
@@ -31,7 +58,6 @@ function deviceArea(box, ratio) {
 }
 
 function paintLabel(context, label, ratio) {
-  if (!label.visible) return;
   const area = deviceArea(label, ratio);
   context.save();
   context.fillStyle = ButtonFace;
