@@ -5,7 +5,7 @@
 
 #include "change_report.h"
 #include "control_numbers.h"
-#include "mill/procedures.h"
+#include "mill/events.h"
 #include "model/errors.h"
 #include "model/initial_form.h"
 
@@ -20,24 +20,6 @@ using namespace molen;
 std::unique_ptr<FormModel> form;
 ChangeReport report;
 
-using Procedure = void (*)(FormModel&);
-
-Procedure procedureFor(int event) {
-    switch (event) {
-    case MolenLoad:
-        return Form_Load;
-    case MolenCommand1Click:
-        return Command1_Click;
-    case MolenTimer1:
-        return Timer1_Timer;
-    case MolenTimer2:
-        return Timer2_Timer;
-    case MolenTimer3:
-        return Timer3_Timer;
-    }
-    return nullptr;
-}
-
 const Control& control(int id) { return form->controls()[static_cast<ControlId>(id)]; }
 
 } // namespace
@@ -47,19 +29,19 @@ extern "C" {
 int molen_start() {
     form = std::make_unique<FormModel>(InitialForm());
     report = ChangeReport();
-    molen_deliver(MolenLoad); // the page paints the whole loaded form first
+    molen_deliver(static_cast<int>(MillEvent::Load)); // the page paints the loaded form first
     return static_cast<int>(form->controls().size());
 }
 
 int molen_deliver(int event) {
-    const Procedure procedure = procedureFor(event);
-    try {
-        if (procedure)
-            procedure(*form);
-    } catch (const ProcedureError&) {
-        // The procedure ends at the failing step; what it set before stays set and is shown.
-    }
+    // An error ends the procedure at the failing step; what it set before stays set and is shown.
+    runProcedure(*form, static_cast<MillEvent>(event));
     return molen_collect_changes();
+}
+
+int molen_tick_of(int id) {
+    const auto tick = tickOf(static_cast<ControlId>(id));
+    return tick ? static_cast<int>(*tick) : -1;
 }
 
 int molen_collect_changes() { return report.collect(*form); }
@@ -106,5 +88,5 @@ double molen_form_number(int property) {
     return std::numeric_limits<double>::quiet_NaN();
 }
 
-void molen_set_form_width(double twips) { form->form().Width = static_cast<float>(twips); }
+void molen_set_form_width(double twips) { form->setWidth(static_cast<float>(twips)); }
 }

@@ -8,8 +8,8 @@
 
 extern "C" {
 
-// The events the page delivers; the numbers are part of the page's contract.
-enum MolenEvent : int { MolenLoad, MolenCommand1Click, MolenTimer1, MolenTimer2, MolenTimer3 };
+// The events the page delivers are those of molen::MillEvent, by number: 0 Load,
+// 1 Command1Click, 2 Timer1Tick, 3 Timer2Tick, 4 Timer3Tick.
 
 // Builds the initial form and delivers the load event; returns the number of controls.
 int molen_start();
@@ -19,6 +19,8 @@ int molen_start();
 int molen_deliver(int event);
 // The controls changed since the last report, by user input too; empties the report.
 int molen_collect_changes();
+// The event a tick of timer `id` delivers; -1 where that control is no timer.
+int molen_tick_of(int id);
 int molen_changed(int i);
 
 // What a control is and holds. Kinds: 0 Label, 1 TextBox, 2 CommandButton, 3 ScrollBar,

@@ -12,8 +12,6 @@ import { Readouts } from './readouts.js';
 import { cssFont } from './text.js';
 import { TimerBank } from './timers.js';
 
-const TickOf = { Timer1: Event.Timer1, Timer2: Event.Timer2, Timer3: Event.Timer3 };
-
 export async function openPage(frame) {
   const [mill] = await Promise.all([openMill(), loadFaces()]);
   const client = frame.querySelector('.client');
@@ -39,7 +37,7 @@ export async function openPage(frame) {
     onValue: (id, value) => mill.setValue(id, value),
     onClick: () => page.deliver(Event.Command1Click),
   });
-  timers = new TimerBank(mill, (id) => page.deliver(TickOf[mill.name(id)]));
+  timers = new TimerBank(mill, (id) => page.deliver(mill.tickOf(id)));
   openFrame(frame, mill, (width, height) => canvas.resize(width, height));
   controls.element(mill.find('Command1')).focus();
   timers.start();

@@ -7,7 +7,7 @@
 import createMill from './molen.js';
 
 export const Kind = { Label: 0, TextBox: 1, Button: 2, ScrollBar: 3, Timer: 4, Line: 5, Shape: 6 };
-export const Event = { Load: 0, Command1Click: 1, Timer1: 2, Timer2: 3, Timer3: 4 };
+export const Event = { Load: 0, Command1Click: 1 };
 export const P = {
   Left: 0, Top: 1, Width: 2, Height: 3, X1: 4, Y1: 5, X2: 6, Y2: 7, BorderWidth: 8,
   BorderStyle: 9, Visible: 10, Alignment: 11, FontSize: 12, FontWeight: 13, ForeColor: 14,
@@ -27,6 +27,7 @@ export async function openMill() {
     ids,
     // The one dispatch point's far side: the ids of the controls that changed.
     deliver: (event) => changedIds(m._molen_deliver(event)),
+    tickOf: (id) => m._molen_tick_of(id),
     kind: (id) => m._molen_kind(id),
     name: (id) => m.UTF8ToString(m._molen_name(id)),
     index: (id) => m._molen_index(id),
