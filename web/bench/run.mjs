@@ -76,7 +76,8 @@ async function recordTicks(page, ms) {
   return page.evaluate(() => window.ticks);
 }
 
-// Periods between ticks of one timer at one unchanged interval, after the first two seconds.
+// Periods between ticks of one timer at one unchanged interval, after the first two seconds;
+// a tick is lost where the periods span more intervals than there are periods.
 function periods(ticks) {
   const byTimer = {};
   const start = ticks.length ? ticks[0][1] : 0;
@@ -88,9 +89,11 @@ function periods(ticks) {
     (byTimer[`${name}@${interval}`] ??= { timer: name, interval, periods: [] }).periods.push(at - before[0]);
   }
   return Object.values(byTimer).map(({ timer, interval, periods: p }) => {
-    const mean = p.reduce((a, b) => a + b, 0) / p.length;
+    const span = p.reduce((a, b) => a + b, 0);
+    const mean = span / p.length;
     return { timer, interval, count: p.length, mean, meanError: (mean - interval) / interval,
-      lost: p.filter((period) => period > 1.5 * interval).length,
+      lost: Math.max(0, Math.round(span / interval) - p.length),
+      late: p.filter((period) => period > 1.5 * interval).length,
       min: Math.min(...p), max: Math.max(...p) };
   });
 }

@@ -97,3 +97,14 @@ test('a slider moves by its arrows, its track and its thumb', async ({ page }) =
   await page.mouse.up();
   await expect(bar).toHaveAttribute('aria-valuenow', '190');
 });
+
+test('after a long stall, as of a tab in the background, the ticks go on calmly', async ({ page }) => {
+  await page.getByRole('button', { name: 'Licht de vang' }).click();
+  await pass(page, 1000);
+  const deliveries = () => page.evaluate(() => window.molenPage.deliveries);
+  const before = await deliveries();
+  await page.clock.fastForward(10_000); // every timer fires once, ten seconds late
+  await page.clock.runFor(100);
+  // One late tick of each timer, then 100 ms of banner ticks: nothing of the ten seconds.
+  expect(await deliveries()).toBeLessThanOrEqual(before + 3 + 100 / 20 + 1);
+});

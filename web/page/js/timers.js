@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // One browser timer per form timer, started, stopped and re-timed only when the model says so.
-// Each tick is due one interval after the last one was due, so that the periods keep their mean;
-// a timer more than an interval late (a tab in the background) counts afresh from now instead of
-// catching up with a burst of ticks.
+// Each tick is due one interval after the last one was due, so that the periods keep their mean
+// and a tick a busy machine held up is made up at once. A timer held up for longer than
+// CatchUpLimit (a tab in the background, which browsers slow to a tick a second or less) counts
+// afresh from now instead of catching up with a burst of ticks.
 
 import { Kind, P } from './mill.js';
+
+const CatchUpLimit = 250; // ms
 
 export class TimerBank {
   // `onTick(id)` delivers the timer's tick.
@@ -58,7 +61,7 @@ export class TimerBank {
     if (!timer.on || timer.handle) return; // stopped or re-timed by its own procedure
     const now = performance.now();
     const next = due + timer.interval;
-    this.schedule(id, timer, next > now - timer.interval ? next : now + timer.interval);
+    this.schedule(id, timer, next > now - CatchUpLimit ? next : now + timer.interval);
   }
 
   interval(id) { return this.timers.get(id)?.interval; }
