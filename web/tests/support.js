@@ -28,7 +28,7 @@ export async function pass(page, ms) {
   await page.clock.runFor(17); // the animation frame after the last tick
 }
 
-// The client area's pixels: at(x, y) in twips gives [r, g, b].
+// The client area's pixels: at(x, y) in twips, device(x, y) in device pixels gives [r, g, b].
 export async function picture(page) {
   const png = await page.locator('.client').screenshot();
   const ratio = await page.evaluate(() => window.devicePixelRatio);
@@ -45,13 +45,13 @@ export async function picture(page) {
     return { width: image.width, height: image.height, data: btoa(binary) };
   }, png.toString('base64'));
   const bytes = Buffer.from(data, 'base64');
-  const at = (x, y) => {
-    const px = Math.floor((x / TwipsPerPixel) * ratio);
-    const py = Math.floor((y / TwipsPerPixel) * ratio);
+  const device = (px, py) => {
     const i = (py * width + px) * 4;
     return [bytes[i], bytes[i + 1], bytes[i + 2]];
   };
-  return { width, ratio, at };
+  const at = (x, y) =>
+    device(Math.floor((x / TwipsPerPixel) * ratio), Math.floor((y / TwipsPerPixel) * ratio));
+  return { width, ratio, at, device };
 }
 
 export const near = (actual, expected, tolerance = 0) =>
