@@ -33,7 +33,7 @@ function line(x1, y1, x2, y2, colour, width) {
 const painters = {
   sails() {
     c.fillStyle = '#efefef';
-    c.fillRect(220, 127, 227, 227);
+    c.fillRect(216, 123, 235, 235); // the sails with their round ends
     c.lineCap = 'round';
     for (let i = 0; i < 4; i++) {
       const theta = ((sails + 90 * i) * Math.PI) / 180;
