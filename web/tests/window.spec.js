@@ -77,7 +77,7 @@ test('the sliders take the desktop keys and say what they are', async ({ page })
   }
 });
 
-test('a slider moves by its arrows, its track and its thumb', async ({ page }) => {
+test('a slider moves by its arrows, its track, its thumb and the wheel', async ({ page }) => {
   const bar = slider(page, 'Diameter loper');
   const higher = bar.locator('.higher');
   const lower = bar.locator('.lower');
@@ -96,6 +96,9 @@ test('a slider moves by its arrows, its track and its thumb', async ({ page }) =
   await page.mouse.move(track.x + track.width + 50, thumb.y + thumb.height / 2, { steps: 4 });
   await page.mouse.up();
   await expect(bar).toHaveAttribute('aria-valuenow', '190');
+  await bar.hover();
+  await page.mouse.wheel(0, -100); // one notch away from the user: a step down
+  await expect(bar).toHaveAttribute('aria-valuenow', '189');
 });
 
 test('after a long stall, as of a tab in the background, the ticks go on calmly', async ({ page }) => {

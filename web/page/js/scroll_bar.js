@@ -37,6 +37,7 @@ export class ScrollBar {
     this.holdToRepeat(this.track, (event) => this.pageTowards(event));
     this.thumb.addEventListener('pointerdown', (event) => this.drag(event));
     bar.addEventListener('keydown', (event) => this.onKey(event));
+    bar.addEventListener('wheel', (event) => this.onWheel(event), { passive: false });
     this.show(value);
   }
 
@@ -73,6 +74,15 @@ export class ScrollBar {
     else if (event.key === 'End') this.set(this.max);
     else return;
     event.preventDefault();
+  }
+
+  // Turning the wheel towards the user raises the value, away lowers it, by one step a notch:
+  // the desktop's three lines a notch, but never more than a page, which is one step here.
+  onWheel(event) {
+    const delta = event.deltaY || event.deltaX;
+    if (!delta) return;
+    event.preventDefault(); // the slider takes the wheel, the page does not scroll
+    this.step(Math.sign(delta));
   }
 
   // Where the thumb starts along the track, in CSS pixels.
