@@ -19,6 +19,7 @@ import matplotlib
 
 matplotlib.use("Agg")
 import matplotlib.pyplot as plt  # noqa: E402
+import web_report  # noqa: E402
 
 TIMERS = ("Timer1", "Timer2", "Timer3")
 
@@ -105,6 +106,11 @@ def chart(runs, path):
 
 
 def report(r, picture):
+    """The whole report: the window's figures, then the web page's."""
+    return desktop_report(r, picture) + "\n" + web_report.section(r["web"]) + "\n"
+
+
+def desktop_report(r, picture):
     steady = [(run["wind"], row["timer"], row["interval_ms"], row["expected"], row["seen"],
                f"{row['mean_error_percent']:.3f}%", f"{row['p50_ms']:.2f}", f"{row['p99_ms']:.2f}",
                f"{row['longest_ms']:.2f}") for run in r["timing"] for row in run["rows"]]
@@ -121,7 +127,8 @@ def report(r, picture):
         "the nominal interval, or a ratio against the floor: the least Qt window that shows the "
         "same motion on the same timers.",
         "## Machine", "\n".join(f"- {k} {v}" for k, v in r["machine"].items()),
-        "## Goals", table(("goal", "figure", "result"), judge(r)),
+        "## Goals", table(("goal", "figure", "result"),
+                          judge(r) + [goal(*g) for g in web_report.goals(r["web"])]),
         "## Tick timing", "The real window under Xvfb with the brake released, one row per timer "
         "and interval; periods are taken as each tick is delivered, on a monotonic clock. The "
         "sail's first period is the 1000 ms before the first sail tick, and the stone ticks every "
@@ -157,7 +164,8 @@ def main(folder, report_path, picture_path, *winds):
          "whole": load(folder, "whole.jsonl"),
          "instructions": {f"{i['who']} {i['tick']}": i["instructions"] / i["ticks"]
                           for i in load(folder, "instructions.jsonl")},
-         "overspill_px": load(folder, "overspill.json")["banner_overspill_px"]}
+         "overspill_px": load(folder, "overspill.json")["banner_overspill_px"],
+         "web": load(folder, "web.json")}
     for run in r["whole"]:
         run["cpu_s"] = run["program_cpu_s"] + run["server_cpu_s"]
     chart(r["timing"], picture_path)

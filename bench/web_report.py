@@ -1,0 +1,74 @@
+# SPDX-FileCopyrightText: 2026 The Molen developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The web page's part of the performance report, from web.json of web/bench/run.mjs."""
+import statistics
+
+SITE_LIMIT_KB = 250
+
+
+def _table(header, rows):
+    lines = ["| " + " | ".join(header) + " |", "|" + " --- |" * len(header)]
+    return "\n".join(lines + ["| " + " | ".join(str(c) for c in row) + " |" for row in rows])
+
+
+def _steady(w):
+    return [(run["wind"], t) for run in w["ticks"] for t in run["timers"]
+            if not (t["timer"] == "Timer2" and t["interval"] == 10)]
+
+
+def _median(w, who, key):
+    return statistics.median(pair[who][key] for pair in w["pairs"])
+
+
+def goals(w):
+    """(goal, figure, met) for the page, judged as the desktop's goals are."""
+    steady = _steady(w)
+    worst = max(abs(t["meanError"]) * 100 for _, t in steady)
+    lost = sum(t["lost"] for _, t in steady)
+    mill, floor = _median(w, "mill", "cpu"), _median(w, "floor", "cpu")
+    site = sum(f["gzip"] for f in w["files"]) / 1000
+    return [
+        ("Page: mean tick period within 0.5% of nominal, every timer at every wind",
+         f"worst {worst:.3f}%", worst <= 0.5),
+        ("Page: no tick lost at steady state", f"{lost} lost", lost == 0),
+        ("Page: browser CPU at wind 140 at most 1.3 times the floor page's",
+         f"{mill:.2f} s against {floor:.2f} s, ratio {mill / floor:.2f}", mill <= 1.3 * floor),
+        (f"Page: the whole site at most {SITE_LIMIT_KB} KB with gzip", f"{site:.1f} KB",
+         site <= SITE_LIMIT_KB),
+    ]
+
+
+def section(w):
+    """The page's tables: tick periods, CPU and first frame against the floor page, file sizes."""
+    ticks = [(wind, t["timer"], t["interval"], t["count"], f"{t['meanError'] * 100:.3f}%",
+              f"{t['min']:.2f}", f"{t['max']:.2f}", t["late"], t["lost"]) for wind, t in _steady(w)]
+    pairs = [(i + 1, f"{p['mill']['cpu']:.2f}", f"{p['floor']['cpu']:.2f}",
+              f"{p['mill']['firstFrame']:.1f}", f"{p['floor']['firstFrame']:.1f}")
+             for i, p in enumerate(w["pairs"])]
+    files = sorted(w["files"], key=lambda f: -f["gzip"])
+    sizes = [(f"`{f['file']}`", f["bytes"], f["gzip"]) for f in files]
+    sizes.append(("**whole site**", sum(f["bytes"] for f in files),
+                  sum(f["gzip"] for f in files)))
+    return "\n\n".join([
+        "## The web page", f"`web/bench/run.mjs` in headless Chromium ({w['chromium']}), the "
+        "site served from this machine. Periods are taken as each tick reaches the page's "
+        f"dispatch point, for {w['seconds']} s after the first two seconds at each wind. A late "
+        "tick ends a period longer than one and a half intervals; the page makes it up at once "
+        "unless it is more than 250 ms late, so ticks are lost only where the periods span "
+        "more intervals than there are periods. The stone's 10 ms ticks before the first sail "
+        "tick are left out.",
+        _table(("wind", "timer", "interval (ms)", "periods", "mean error", "shortest (ms)",
+                "longest (ms)", "late", "lost"), ticks),
+        "### CPU and first frame against the floor page", "The whole browser's CPU (every "
+        f"process) over {w['seconds']} s at wind 140, a fresh browser for each page, pairs "
+        "interleaved. The floor page draws the same motion (four sails, a stone with two "
+        "radius lines, a banner) with plain canvas calls on the same timers. The first frame "
+        "is the time from the start of navigation to the first painted canvas, the face and "
+        "the WebAssembly module loaded.",
+        _table(("pair", "CPU page (s)", "CPU floor (s)", "first frame page (ms)",
+                "first frame floor (ms)"), pairs),
+        "### Size", "Every file of `build-web/site/`, plain and with gzip at level 9, as a "
+        "static host that compresses would send it.",
+        _table(("file", "bytes", "gzip bytes"), sizes)])

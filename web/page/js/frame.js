@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's frame on the page: caption bar with icon, a client area the size of the form,
+// and resizing by its corner. Reports the frame's outer width and the client area's size.
+
+import { pixels, TwipsPerPixel } from './grid.js';
+
+const MinWidth = 120; // CSS pixels: the caption bar's icon and a little of the caption
+const MinHeight = 60;
+
+export function openFrame(frame, mill, onResize) {
+  frame.querySelector('.caption-text').textContent = mill.caption();
+  document.title = mill.caption();
+  const client = frame.querySelector('.client');
+  client.style.width = `${Math.round(pixels(mill.clientWidth()))}px`;
+  client.style.height = `${Math.round(pixels(mill.clientHeight()))}px`;
+  const resized = () => {
+    mill.setFormWidth(frame.offsetWidth * TwipsPerPixel);
+    onResize(client.clientWidth, client.clientHeight);
+  };
+  new ResizeObserver(resized).observe(client);
+  onRatioChange(resized);
+  // The frame takes the size the form gives it, and the client follows the frame from then on.
+  const [width, height] = [frame.offsetWidth, frame.offsetHeight];
+  frame.style.width = `${width}px`;
+  frame.style.height = `${height}px`;
+  client.style.width = client.style.height = '';
+  dragToResize(frame, frame.querySelector('.grip'));
+  keepFocusInside(frame);
+}
+
+// Calls `changed` whenever the device pixel ratio changes: zoom, or another screen.
+function onRatioChange(changed) {
+  const query = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+  query.addEventListener('change', () => {
+    changed();
+    onRatioChange(changed);
+  }, { once: true });
+}
+
+// The frame's size follows the grip in its corner, by mouse, pen or touch alike.
+function dragToResize(frame, grip) {
+  grip.addEventListener('pointerdown', (event) => {
+    event.preventDefault();
+    grip.setPointerCapture(event.pointerId);
+    const start = { x: event.clientX, y: event.clientY, w: frame.offsetWidth, h: frame.offsetHeight };
+    const move = (moved) => {
+      frame.style.width = `${Math.max(MinWidth, start.w + moved.clientX - start.x)}px`;
+      frame.style.height = `${Math.max(MinHeight, start.h + moved.clientY - start.y)}px`;
+    };
+    const stop = () => grip.removeEventListener('pointermove', move);
+    grip.addEventListener('pointermove', move);
+    grip.addEventListener('pointerup', stop, { once: true });
+    grip.addEventListener('pointercancel', stop, { once: true });
+  });
+}
+
+// Tab goes round the window's controls, as it does in the desktop's window.
+function keepFocusInside(frame) {
+  frame.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab') return;
+    const stops = [...frame.querySelectorAll('[tabindex="0"], input:not([hidden]), button')];
+    const [first, last] = [stops[0], stops[stops.length - 1]];
+    if (!event.shiftKey && document.activeElement === last) first.focus();
+    else if (event.shiftKey && document.activeElement === first) last.focus();
+    else return;
+    event.preventDefault();
+  });
+}

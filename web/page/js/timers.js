@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// One browser timer per form timer, started, stopped and re-timed only when the model says so.
+// Each tick is due one interval after the last one was due, so that the periods keep their mean
+// and a tick a busy machine held up is made up at once. A timer held up for longer than
+// CatchUpLimit (a tab in the background, which browsers slow to a tick a second or less) counts
+// afresh from now instead of catching up with a burst of ticks.
+
+import { Kind, P } from './mill.js';
+
+const CatchUpLimit = 250; // ms
+
+export class TimerBank {
+  // `onTick(id)` delivers the timer's tick.
+  constructor(mill, onTick) {
+    this.mill = mill;
+    this.onTick = onTick;
+    this.timers = new Map();
+    for (const id of mill.ids) {
+      if (mill.kind(id) === Kind.Timer)
+        this.timers.set(id, { interval: mill.number(id, P.Interval), due: 0, handle: 0, on: false });
+    }
+    this.started = false;
+  }
+
+  start() {
+    this.started = true;
+    for (const id of this.timers.keys()) this.follow(id);
+  }
+
+  // Control `id` may have changed: the timer follows its Enabled and Interval.
+  follow(id) {
+    const timer = this.timers.get(id);
+    if (!timer) return;
+    const interval = this.mill.number(id, P.Interval);
+    const enabled = this.started && this.mill.number(id, P.Enabled) === 1;
+    if (!enabled) return this.stop(timer);
+    if (timer.interval !== interval || !timer.on) {
+      timer.interval = interval; // a new interval counts from now
+      timer.on = true;
+      this.schedule(id, timer, performance.now() + interval);
+    }
+  }
+
+  stop(timer) {
+    clearTimeout(timer.handle);
+    Object.assign(timer, { on: false, handle: 0 });
+  }
+
+  schedule(id, timer, due) {
+    clearTimeout(timer.handle);
+    timer.due = due;
+    timer.handle = setTimeout(() => this.tick(id, timer), Math.max(0, due - performance.now()));
+  }
+
+  tick(id, timer) {
+    timer.handle = 0;
+    const due = timer.due;
+    this.onTick(id);
+    if (!timer.on || timer.handle) return; // stopped or re-timed by its own procedure
+    const now = performance.now();
+    const next = due + timer.interval;
+    this.schedule(id, timer, next > now - CatchUpLimit ? next : now + timer.interval);
+  }
+
+  interval(id) { return this.timers.get(id)?.interval; }
+  isActive(id) { return Boolean(this.timers.get(id)?.on); }
+}

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Opening the page on a held clock, so that every tick comes when a test lets time pass, and
+// reading the pixels of the form's client area at points given in twips.
+import { expect } from '@playwright/test';
+
+export const TwipsPerPixel = 15;
+export const Red = [255, 0, 0];
+export const DarkBlue = [0, 0, 192];
+
+// Opens the page with time held at its start; errors the page reports are gathered in `errors`.
+export async function openHeld(page) {
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(String(error)));
+  page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+  await page.clock.install({ time: 0 });
+  await page.clock.pauseAt(1000);
+  await page.goto('/');
+  await page.waitForFunction(() => window.molenPage !== undefined);
+  await page.clock.runFor(20); // one banner tick and a frame: the first screen is painted
+  return errors;
+}
+
+// Lets `ms` milliseconds pass: the timers due in them tick, and the canvas repaints.
+export async function pass(page, ms) {
+  await page.clock.runFor(ms);
+  await page.clock.runFor(17); // the animation frame after the last tick
+}
+
+// The client area's pixels: at(x, y) in twips, device(x, y) in device pixels gives [r, g, b].
+export async function picture(page) {
+  const png = await page.locator('.client').screenshot();
+  const ratio = await page.evaluate(() => window.devicePixelRatio);
+  const { width, data } = await page.evaluate(async (base64) => {
+    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(bitmap, 0, 0);
+    const image = context.getImageData(0, 0, bitmap.width, bitmap.height);
+    let binary = '';
+    for (let i = 0; i < image.data.length; i += 32768)
+      binary += String.fromCharCode(...image.data.subarray(i, i + 32768));
+    return { width: image.width, height: image.height, data: btoa(binary) };
+  }, png.toString('base64'));
+  const bytes = Buffer.from(data, 'base64');
+  const device = (px, py) => {
+    const i = (py * width + px) * 4;
+    return [bytes[i], bytes[i + 1], bytes[i + 2]];
+  };
+  const at = (x, y) =>
+    device(Math.floor((x / TwipsPerPixel) * ratio), Math.floor((y / TwipsPerPixel) * ratio));
+  return { width, ratio, at, device };
+}
+
+export const near = (actual, expected, tolerance = 0) =>
+  actual.every((value, i) => Math.abs(value - expected[i]) <= tolerance);
+
+// How many of ten points along the outer part of a line from (x1, y1) to (x2, y2) show `colour`.
+export function samplesShowing(shot, [x1, y1, x2, y2], colour, tolerance = 0) {
+  let matching = 0;
+  for (let i = 0; i < 10; i++) {
+    const t = 0.35 + (0.6 * i) / 9;
+    matching += near(shot.at(x1 + t * (x2 - x1), y1 + t * (y2 - y1)), colour, tolerance);
+  }
+  return matching;
+}
+
+export const slider = (page, name) => page.getByRole('slider', { name });
+export const field = (page, name) => page.getByRole('textbox', { name });
+
+export async function expectNoErrors(errors) {
+  expect(errors, errors.join('\n')).toEqual([]);
+}
