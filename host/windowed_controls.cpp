@@ -103,8 +103,10 @@ void WindowedControls::sync(ControlId id) {
     QWidget* widget = widgets_.at(id);
     const ControlData& data = form_.controls()[id].data;
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        // A hidden field's text reaches its widget when the field is shown: the mill's working
+        // values change on every tick, and no one sees them.
         const auto& field = std::get<TextBox>(data);
-        if (edit->text() != toQString(field.Text))
+        if (field.Visible && edit->text() != toQString(field.Text))
             edit->setText(toQString(field.Text));
         edit->setVisible(field.Visible);
     } else if (auto* scrollBar = qobject_cast<QScrollBar*>(widget)) {
