@@ -81,6 +81,7 @@ RawDigits fromScientific(std::string_view s) {
     return raw;
 }
 
+#if HAS_DOUBLE_TO_CHARS
 // Rounds 16 or 17 digits to 15, halves up.
 void roundTo15(RawDigits& raw) {
     const bool up = raw.digits[15] >= '5';
@@ -98,7 +99,6 @@ void roundTo15(RawDigits& raw) {
     }
 }
 
-#if HAS_DOUBLE_TO_CHARS
 // The value's digits rounded to 15 by way of its shortest form, several times cheaper than
 // formatting at a fixed precision; nullopt where that way may round a tie wrongly. A shortest
 // form of 15 digits or fewer is the 15-digit rounding itself. Of 16 or 17 digits it rounds to the
