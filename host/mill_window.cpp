@@ -7,6 +7,7 @@
 #include "host/accessible_window.h"
 #include "host/mill_icon.h"
 #include "host/qt_values.h"
+#include "host/slot_guard.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -61,7 +62,7 @@ MillWindow::MillWindow(FormModel form)
     const PixelGrid grid(twipsPerPixel());
     resize(grid.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
     connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
-            [this] { deliver(MillEvent::Command1Click); });
+            [this] { runGuarded("clicked", [this] { deliver(MillEvent::Command1Click); }); });
     exposeToAssistiveTechnology(*this);
     deliver(MillEvent::Load);
 }
@@ -104,7 +105,7 @@ void MillWindow::showChanges() {
 
 void MillWindow::onTimerTick(ControlId id) {
     if (const auto tick = tickOf(id))
-        deliver(*tick);
+        runGuarded("timeout", [&] { deliver(*tick); });
 }
 
 QWidget* MillWindow::widget(std::string_view name) const {

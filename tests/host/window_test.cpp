@@ -231,14 +231,5 @@ TEST_F(WindowTest, AScrollBarShowsThatItHasTheFocus) {
     EXPECT_NE(wind->grab().toImage(), unfocused);
 }
 
-TEST_F(WindowTest, TheTimersFireInRealTime) {
-    window.open();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return window.form().get<Label>("Label10").Left > -2300; }, 2000));
-    QTest::mouseClick(window.widget("Command1"), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return field("Text2")->text() == "10"; }, 3000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.timer("Timer2")->interval() == 600; }, 2000));
-}
-
 } // namespace
 } // namespace molen::testing_support
