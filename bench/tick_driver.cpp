@@ -45,7 +45,7 @@ class PaintedRegions : public QObject {
 };
 
 QRect bannerPixels(const MillWindow& window) {
-    return PixelGrid(window.twipsPerPixel()).rect(window.form().get<Label>("Label10"));
+    return window.grid().rect(window.form().get<Label>("Label10"));
 }
 
 // Repaint area outside the banner's old and new boxes, summed over `count` ticks.

@@ -37,7 +37,8 @@ class AccessibleMillWindow : public QAccessibleWidget {
     explicit AccessibleMillWindow(MillWindow& window)
         : QAccessibleWidget(&window, QAccessible::Window) {
         for (const std::string_view name : ShownTexts) {
-            auto* text = new PaintedText(window, window.form().find(name));
+            auto* text =
+                new PaintedText(window, window.form(), window.grid(), window.form().find(name));
             QAccessible::registerAccessibleInterface(text); // the registry owns it from here
             texts_.push_back(text);
         }

@@ -24,13 +24,6 @@ namespace {
 // Procedures that an error ended early; silent unless QT_LOGGING_RULES turns on its info.
 Q_LOGGING_CATEGORY(lcProcedures, "molen.procedures", QtWarningMsg)
 
-constexpr double TwipsPerInch = 1440;
-
-double screenTwipsPerPixel() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? TwipsPerInch / screen->logicalDotsPerInch() : 15;
-}
-
 // Qt clips to one rectangle far more cheaply than to many, so a region that fills at least
 // half of its bounding rectangle is repainted as that rectangle.
 QRegion cheapestToRepaint(const QRegion& region) {
@@ -53,14 +46,14 @@ QPoint framePosition(const QSize& frame, const QRect& area) {
 
 MillWindow::MillWindow(FormModel form)
     : form_(std::move(form))
-    , canvas_(form_, screenTwipsPerPixel())
-    , controls_(*this, form_, PixelGrid(canvas_.twipsPerPixel()))
+    , grid_(PixelGrid::forScreen(QGuiApplication::primaryScreen()))
+    , canvas_(form_, grid_)
+    , controls_(*this, form_, grid_)
     , timers_(form_, [this](ControlId id) { onTimerTick(id); }) {
     setWindowTitle(toQString(form_.form().Caption));
     setWindowIcon(millIcon());
     fillWithFormColour();
-    const PixelGrid grid(twipsPerPixel());
-    resize(grid.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
+    resize(grid_.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
     connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
             [this] { runGuarded("clicked", [this] { deliver(MillEvent::Command1Click); }); });
     exposeToAssistiveTechnology(*this);
@@ -139,7 +132,7 @@ void MillWindow::showEvent(QShowEvent* event) {
 }
 
 void MillWindow::recordOuterWidth() {
-    form_.setWidth(static_cast<float>(frameGeometry().width() * twipsPerPixel()));
+    form_.setWidth(static_cast<float>(grid_.twips(frameGeometry().width())));
 }
 
 void MillWindow::fillWithFormColour() {

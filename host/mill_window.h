@@ -48,7 +48,8 @@ class MillWindow : public QWidget {
     const FormModel& form() const { return form_; }
     QWidget* widget(std::string_view name) const;
     const QTimer* timer(std::string_view name) const;
-    double twipsPerPixel() const { return canvas_.twipsPerPixel(); }
+    // Where the form's twips fall on this window's logical pixels.
+    const PixelGrid& grid() const { return grid_; }
     // What the last delivery invalidated of the painted controls.
     const QRegion& lastInvalidated() const { return lastInvalidated_; }
 
@@ -67,6 +68,7 @@ class MillWindow : public QWidget {
     void fillWithFormColour();
 
     FormModel form_;
+    PixelGrid grid_;
     Canvas canvas_;
     WindowedControls controls_;
     TimerBank timers_;

@@ -43,7 +43,7 @@ TEST_F(Torture, TheBannerWrapsByTheWidthOfTheMomentWhileTheWindowIsResized) {
         if (resize % 10 == 0)
             QApplication::processEvents(); // paints at this size now and then
         ASSERT_EQ(recordedWidth(),
-                  static_cast<float>(window.frameGeometry().width() * window.twipsPerPixel()));
+                  static_cast<float>(window.grid().twips(window.frameGeometry().width())));
         for (int tick = ticks(random); tick > 0; --tick)
             wraps += tickBanner();
     }

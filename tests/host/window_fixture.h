@@ -30,8 +30,8 @@ class WindowTest : public testing::Test {
 
     // The window's pixel at a point given in twips.
     QColor pixelAt(const QImage& image, double x, double y) const {
-        const double perPixel = window.twipsPerPixel();
-        return image.pixelColor(static_cast<int>(x / perPixel), static_cast<int>(y / perPixel));
+        return image.pixelColor(
+            QPointF(window.grid().pixels(x), window.grid().pixels(y)).toPoint());
     }
     QImage picture() { return window.grab().toImage(); }
 

@@ -85,8 +85,9 @@ TEST_F(SailsAndStone, ASailTickDrawsTheSailsAtTheirNewAngle) {
     EXPECT_NE(pixelAt(image, 5000, 2100), Red) << "the sail's upright position is cleared";
 
     const QRegion& redrawn = window.lastInvalidated();
-    EXPECT_TRUE(redrawn.contains(QPoint(5000 / 15, 2100 / 15)));
-    EXPECT_FALSE(redrawn.contains(QPoint(1600 / 15, 3400 / 15))) << "the stone is left alone";
+    EXPECT_TRUE(redrawn.contains(window.grid().point(5000, 2100).toPoint()));
+    EXPECT_FALSE(redrawn.contains(window.grid().point(1600, 3400).toPoint()))
+        << "the stone is left alone";
     EXPECT_NE(redrawn.intersected(window.rect()), QRegion(window.rect()));
 }
 
@@ -103,7 +104,7 @@ TEST_F(WindowTest, ABannerTickRedrawsOnlyTheBannerStrip) {
     window.deliver(MillEvent::Timer3Tick);
     const QRect redrawn = window.lastInvalidated().boundingRect();
     EXPECT_FALSE(redrawn.isEmpty());
-    EXPECT_LE(redrawn.bottom(), (20 + 495) / 15 + 3);
+    EXPECT_LE(redrawn.bottom(), window.grid().pixels(20 + 495) + 3);
 }
 
 TEST_F(SailsAndStone, ASliderChangeReachesTheWindFieldAtTheNextSailTick) {
@@ -199,7 +200,8 @@ TEST_F(WindowTest, ResizingMovesNothingAndTracksTheOuterWidth) {
     for (const QSize size : {QSize(400, 300), QSize(1000, 800)}) {
         window.resize(size);
         EXPECT_TRUE(QTest::qWaitFor([&] {
-            return window.form().form().Width == window.frameGeometry().width() * 15.0f &&
+            return window.form().form().Width ==
+                       static_cast<float>(window.grid().twips(window.frameGeometry().width())) &&
                    window.width() == size.width();
         }));
         std::vector<QRect> now;
