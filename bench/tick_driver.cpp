@@ -92,7 +92,7 @@ int runMill(std::string_view kind, int count) {
     MillWindow window(InitialForm());
     window.show();
     window.deliver(MillEvent::Command1Click);
-    qobject_cast<QAbstractSlider*>(window.widget("VScroll1"))->setValue(140);
+    qobject_cast<QAbstractSlider*>(window.findChild<QWidget*>("VScroll1"))->setValue(140);
     for (MillEvent warmUp : {MillEvent::Timer1Tick, MillEvent::Timer2Tick, MillEvent::Timer3Tick})
         window.deliver(warmUp);
     QCoreApplication::processEvents();

@@ -101,8 +101,8 @@ Q_CONSTRUCTOR_FUNCTION(installMillWindowFactory)
 
 void exposeToAssistiveTechnology(MillWindow& window) {
     for (const auto& [widget, caption] : CaptionOf)
-        window.widget(widget)->setAccessibleName(
-            toQString(window.form().get<Label>(caption).Caption));
+        window.findChild<QWidget*>(QLatin1String(widget.data(), qsizetype(widget.size())))
+            ->setAccessibleName(toQString(window.form().get<Label>(caption).Caption));
 }
 
 void announceChange(MillWindow& window, ControlId id) {

@@ -49,7 +49,7 @@ MillWindow::MillWindow(FormModel form)
     , grid_(PixelGrid::forScreen(QGuiApplication::primaryScreen()))
     , canvas_(form_, grid_)
     , controls_(*this, form_, grid_)
-    , timers_(form_, [this](ControlId id) { onTimerTick(id); }) {
+    , timers_(*this, form_, [this](ControlId id) { onTimerTick(id); }) {
     setWindowTitle(toQString(form_.form().Caption));
     setWindowIcon(millIcon());
     fillWithFormColour();
@@ -70,8 +70,7 @@ void MillWindow::open() {
 }
 
 void MillWindow::deliver(MillEvent event) {
-    if (observer_)
-        observer_(event);
+    emit delivering(event);
     // An error ends the procedure at the failing step; what it set before stays set and is shown.
     if (const auto error = runProcedure(form_, event))
         qCInfo(lcProcedures, "%s ended early: %s", bindingOf(event).procedureName.data(),
@@ -91,9 +90,8 @@ void MillWindow::showChanges() {
         announceChange(*this, id);
     }
     shownGeneration_ = form_.generation();
-    lastInvalidated_ = cheapestToRepaint(stale);
-    if (!lastInvalidated_.isEmpty())
-        update(lastInvalidated_);
+    if (!stale.isEmpty())
+        update(cheapestToRepaint(stale));
 }
 
 void MillWindow::onTimerTick(ControlId id) {
@@ -103,10 +101,6 @@ void MillWindow::onTimerTick(ControlId id) {
 
 QWidget* MillWindow::widget(std::string_view name) const {
     return controls_.widget(form_.find(name));
-}
-
-const QTimer* MillWindow::timer(std::string_view name) const {
-    return timers_.timer(form_.find(name));
 }
 
 void MillWindow::paintEvent(QPaintEvent* event) {

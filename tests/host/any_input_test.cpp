@@ -63,7 +63,7 @@ class AnyInput : public WindowTest, public testing::WithParamInterface<Case> {
     // The wind set and the brake released; one sail and one stone tick have run.
     AnyInput() {
         bar("VScroll1")->setValue(wind());
-        QTest::mouseClick(window.widget("Command1"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
         window.deliver(MillEvent::Timer1Tick);
         window.deliver(MillEvent::Timer2Tick);
     }
@@ -99,7 +99,7 @@ class AnyInput : public WindowTest, public testing::WithParamInterface<Case> {
             }
         }
         for (const char* name : {"Timer1", "Timer2"}) {
-            const int interval = window.timer(name)->interval();
+            const int interval = window.findChild<QTimer*>(name)->interval();
             EXPECT_GE(interval, 1) << name << " after " << after;
             EXPECT_LE(interval, 65535) << name << " after " << after;
             EXPECT_EQ(interval, window.form().get<Timer>(name).Interval()) << name;
@@ -120,7 +120,7 @@ TEST_P(AnyInput, TheMillRunsOnAndTheTicksRestoreTheFields) {
     EXPECT_EQ(field("Text2")->text(), QString::number(wind()));
     window.deliver(MillEvent::Timer2Tick);
     expectSaneWindow("the sail and stone ticks");
-    EXPECT_EQ(window.timer("Timer2")->interval(), qRound(6000.0 / wind()));
+    EXPECT_EQ(window.findChild<QTimer*>("Timer2")->interval(), qRound(6000.0 / wind()));
 }
 
 TEST_P(AnyInput, ASailTickFirstRestoresTheWindAtOnce) {

@@ -22,7 +22,7 @@ void PrintTo(const Typed& typed, std::ostream* out) { *out << typed.name; }
 class BadInput : public WindowTest, public testing::WithParamInterface<Typed> {
   protected:
     BadInput() {
-        QTest::mouseClick(window.widget("Command1"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
         window.deliver(MillEvent::Timer1Tick);
     }
 
@@ -47,7 +47,7 @@ TEST_P(BadInput, TypedWindIsUsedOrRefusedThenRestoredBySail) {
     window.deliver(MillEvent::Timer1Tick);
     EXPECT_EQ(field("Text2")->text(), "10");
     window.deliver(MillEvent::Timer2Tick);
-    EXPECT_EQ(window.timer("Timer2")->interval(), 600);
+    EXPECT_EQ(window.findChild<QTimer*>("Timer2")->interval(), 600);
     EXPECT_EQ(window.form().get<Timer>("Timer2").Interval(), 600);
 }
 

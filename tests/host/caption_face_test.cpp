@@ -52,7 +52,7 @@ TEST_F(Captions, TheBannerIsOneLine) {
 // The interval readout: its first caption on one line, the running one broken after "is".
 TEST_F(Captions, TheIntervalReadoutBreaksAsLaidOut) {
     EXPECT_EQ(inkedLines(picture(), "Label9").size(), 1u);
-    QTest::mouseClick(window.widget("Command1"), Qt::LeftButton); // releases the brake
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton); // releases the brake
     window.deliver(MillEvent::Timer1Tick);
     ASSERT_EQ(window.form().get<Label>("Label9").Caption, "Interval tussen 2 enden is  6.00 sec");
     EXPECT_EQ(inkedLines(picture(), "Label9").size(), 2u);
