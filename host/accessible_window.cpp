@@ -92,12 +92,11 @@ QAccessibleInterface* millWindowFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-// Installed before any window exists: Qt keeps the first interface it makes for a widget, and a
-// window's constructor already makes one when it sets the title.
-void installMillWindowFactory() { QAccessible::installFactory(millWindowFactory); }
-Q_CONSTRUCTOR_FUNCTION(installMillWindowFactory)
-
 } // namespace
+
+void installMillWindowAccessibility() {
+    QAccessible::installFactory(millWindowFactory); // Qt installs a factory only once
+}
 
 void exposeToAssistiveTechnology(MillWindow& window) {
     for (const auto& [widget, caption] : CaptionOf)

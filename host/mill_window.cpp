@@ -50,6 +50,7 @@ MillWindow::MillWindow(FormModel form)
     , canvas_(form_, grid_)
     , controls_(*this, form_, grid_)
     , timers_(*this, form_, [this](ControlId id) { onTimerTick(id); }) {
+    installMillWindowAccessibility();
     setWindowTitle(toQString(form_.form().Caption));
     setWindowIcon(millIcon());
     fillWithFormColour();
