@@ -6,7 +6,10 @@
 // through the X server: `molen_first_frame PROGRAM [ARGS...]` prints "first_frame_ms T pid P"
 // and leaves the program running. The frame is there when a pixel on the upright red sail is red;
 // both the mill and the floor window draw that sail there from their first frame, centred on
-// the screen with a 725 x 573 client area.
+// the screen with the form's client area.
+#include "host/pixel_grid.h"
+#include "model/initial_form.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -17,10 +20,17 @@
 
 namespace {
 
+using namespace molen;
+
+// A point on the upright sail, a quarter of the way in from its tip.
 QPoint sailPixel(const QScreen& screen) {
-    QRect client(0, 0, 725, 573);
+    const FormModel form = InitialForm();
+    const PixelGrid grid = PixelGrid::forScreen(&screen);
+    QRect client = grid.rect({0, 0, form.form().ClientWidth, form.form().ClientHeight});
     client.moveCenter(screen.availableGeometry().center());
-    return client.topLeft() + QPoint(333, 160);
+    const Line& sail = form.get<Line>("Line1");
+    const QPointF inFromTip(sail.X2 + (sail.X1 - sail.X2) / 4, sail.Y2 + (sail.Y1 - sail.Y2) / 4);
+    return client.topLeft() + grid.point(float(inFromTip.x()), float(inFromTip.y())).toPoint();
 }
 
 bool isSailRed(QScreen& screen, QPoint at) {

@@ -45,7 +45,7 @@ class PaintedRegions : public QObject {
 };
 
 QRect bannerPixels(const MillWindow& window) {
-    return PixelGrid(window.twipsPerPixel()).rect(window.form().get<Label>("Label10"));
+    return window.grid().rect(window.form().get<Label>("Label10"));
 }
 
 // Repaint area outside the banner's old and new boxes, summed over `count` ticks.
@@ -92,7 +92,7 @@ int runMill(std::string_view kind, int count) {
     MillWindow window(InitialForm());
     window.show();
     window.deliver(MillEvent::Command1Click);
-    qobject_cast<QAbstractSlider*>(window.widget("VScroll1"))->setValue(140);
+    qobject_cast<QAbstractSlider*>(window.findChild<QWidget*>("VScroll1"))->setValue(140);
     for (MillEvent warmUp : {MillEvent::Timer1Tick, MillEvent::Timer2Tick, MillEvent::Timer3Tick})
         window.deliver(warmUp);
     QCoreApplication::processEvents();

@@ -96,9 +96,10 @@ int main(int argc, char** argv) {
 
     MillWindow window(InitialForm());
     TickRecorder recorder(window);
-    window.observeDeliveries([&](MillEvent event) { recorder.record(event); });
+    QObject::connect(&window, &MillWindow::delivering,
+                     [&](MillEvent event) { recorder.record(event); });
     window.open();
-    auto* slider = qobject_cast<QAbstractSlider*>(window.widget("VScroll1"));
+    auto* slider = qobject_cast<QAbstractSlider*>(window.findChild<QWidget*>("VScroll1"));
     std::mt19937 random(140);
     QTimer gusts;
     QObject::connect(&gusts, &QTimer::timeout,
@@ -106,7 +107,7 @@ int main(int argc, char** argv) {
     double endMs = 0;
     QTimer::singleShot(500, [&] {
         slider->setValue(wind);
-        qobject_cast<QAbstractButton*>(window.widget("Command1"))->click();
+        qobject_cast<QAbstractButton*>(window.findChild<QWidget*>("Command1"))->click();
         if (starve)
             gusts.start(20);
         QTimer::singleShot(static_cast<int>(seconds * 1000), [&] {

@@ -37,7 +37,8 @@ class AccessibleMillWindow : public QAccessibleWidget {
     explicit AccessibleMillWindow(MillWindow& window)
         : QAccessibleWidget(&window, QAccessible::Window) {
         for (const std::string_view name : ShownTexts) {
-            auto* text = new PaintedText(window, window.form().find(name));
+            auto* text =
+                new PaintedText(window, window.form(), window.grid(), window.form().find(name));
             QAccessible::registerAccessibleInterface(text); // the registry owns it from here
             texts_.push_back(text);
         }
@@ -91,17 +92,16 @@ QAccessibleInterface* millWindowFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-// Installed before any window exists: Qt keeps the first interface it makes for a widget, and a
-// window's constructor already makes one when it sets the title.
-void installMillWindowFactory() { QAccessible::installFactory(millWindowFactory); }
-Q_CONSTRUCTOR_FUNCTION(installMillWindowFactory)
-
 } // namespace
+
+void installMillWindowAccessibility() {
+    QAccessible::installFactory(millWindowFactory); // Qt installs a factory only once
+}
 
 void exposeToAssistiveTechnology(MillWindow& window) {
     for (const auto& [widget, caption] : CaptionOf)
-        window.widget(widget)->setAccessibleName(
-            toQString(window.form().get<Label>(caption).Caption));
+        window.findChild<QWidget*>(QLatin1String(widget.data(), qsizetype(widget.size())))
+            ->setAccessibleName(toQString(window.form().get<Label>(caption).Caption));
 }
 
 void announceChange(MillWindow& window, ControlId id) {

@@ -12,6 +12,10 @@ namespace molen {
 
 class MillWindow;
 
+// Gives every MillWindow its interface. Qt keeps the first interface it makes for a widget, so
+// this must come before a window's first change that Qt announces, such as its title.
+void installMillWindowAccessibility();
+
 // Names the window's widgets after their captions. Call once they exist. (The painted texts are
 // children of every MillWindow's interface from the start.)
 void exposeToAssistiveTechnology(MillWindow& window);

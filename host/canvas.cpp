@@ -8,9 +8,9 @@
 
 namespace molen {
 
-Canvas::Canvas(const FormModel& form, double twipsPerPixel)
+Canvas::Canvas(const FormModel& form, const PixelGrid& grid)
     : form_(form)
-    , twipsPerPixel_(twipsPerPixel) {
+    , grid_(grid) {
     for (const Control& control : form.controls())
         reported_.push_back(isPainted(control.data) ? std::optional(control.data) : std::nullopt);
 }
@@ -20,16 +20,15 @@ QRegion Canvas::takeStaleRegion(ControlId id) {
     const ControlData& current = form_.controls()[id].data;
     if (!reported || *reported == current)
         return {};
-    const PixelGrid grid(twipsPerPixel_);
-    QRegion region(paintedBounds(*reported, grid));
-    region += paintedBounds(current, grid);
+    QRegion region(paintedBounds(*reported, grid_));
+    region += paintedBounds(current, grid_);
     reported = current;
     return region;
 }
 
 void Canvas::paint(QPainter& painter, const QRegion& exposed, const QPalette& palette) const {
     // The device's own ratio would miss a redirected painter's scale, as in QWidget::render.
-    const PixelGrid grid(twipsPerPixel_, painter.deviceTransform().m11());
+    const PixelGrid grid = grid_.onDevice(painter.deviceTransform().m11());
     // Back to front by iterators: Clang 14 cannot compile libstdc++ 12's views::reverse.
     const auto controls = form_.controls();
     for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT

@@ -18,9 +18,7 @@ namespace molen {
 
 class Canvas {
   public:
-    Canvas(const FormModel& form, double twipsPerPixel);
-
-    double twipsPerPixel() const { return twipsPerPixel_; }
+    Canvas(const FormModel& form, const PixelGrid& grid);
 
     // The old and new bounds of control `id` if it is painted and differs from what was last
     // reported; empty otherwise. Afterwards the control's current state counts as reported.
@@ -31,7 +29,7 @@ class Canvas {
 
   private:
     const FormModel& form_;
-    double twipsPerPixel_;
+    PixelGrid grid_;
     std::vector<std::optional<ControlData>> reported_;
 };
 

@@ -11,6 +11,8 @@
 namespace molen {
 
 class FocusScrollBar : public QScrollBar {
+    Q_OBJECT
+
   public:
     using QScrollBar::QScrollBar;
 

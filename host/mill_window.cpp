@@ -7,6 +7,7 @@
 #include "host/accessible_window.h"
 #include "host/mill_icon.h"
 #include "host/qt_values.h"
+#include "host/slot_guard.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -22,13 +23,6 @@ namespace {
 
 // Procedures that an error ended early; silent unless QT_LOGGING_RULES turns on its info.
 Q_LOGGING_CATEGORY(lcProcedures, "molen.procedures", QtWarningMsg)
-
-constexpr double TwipsPerInch = 1440;
-
-double screenTwipsPerPixel() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? TwipsPerInch / screen->logicalDotsPerInch() : 15;
-}
 
 // Qt clips to one rectangle far more cheaply than to many, so a region that fills at least
 // half of its bounding rectangle is repainted as that rectangle.
@@ -52,16 +46,17 @@ QPoint framePosition(const QSize& frame, const QRect& area) {
 
 MillWindow::MillWindow(FormModel form)
     : form_(std::move(form))
-    , canvas_(form_, screenTwipsPerPixel())
-    , controls_(*this, form_, PixelGrid(canvas_.twipsPerPixel()))
-    , timers_(form_, [this](ControlId id) { onTimerTick(id); }) {
+    , grid_(PixelGrid::forScreen(QGuiApplication::primaryScreen()))
+    , canvas_(form_, grid_)
+    , controls_(*this, form_, grid_)
+    , timers_(*this, form_, [this](ControlId id) { onTimerTick(id); }) {
+    installMillWindowAccessibility();
     setWindowTitle(toQString(form_.form().Caption));
     setWindowIcon(millIcon());
     fillWithFormColour();
-    const PixelGrid grid(twipsPerPixel());
-    resize(grid.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
+    resize(grid_.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
     connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
-            [this] { deliver(MillEvent::Command1Click); });
+            [this] { runGuarded("clicked", [this] { deliver(MillEvent::Command1Click); }); });
     exposeToAssistiveTechnology(*this);
     deliver(MillEvent::Load);
 }
@@ -76,8 +71,7 @@ void MillWindow::open() {
 }
 
 void MillWindow::deliver(MillEvent event) {
-    if (observer_)
-        observer_(event);
+    emit delivering(event);
     // An error ends the procedure at the failing step; what it set before stays set and is shown.
     if (const auto error = runProcedure(form_, event))
         qCInfo(lcProcedures, "%s ended early: %s", bindingOf(event).procedureName.data(),
@@ -97,22 +91,17 @@ void MillWindow::showChanges() {
         announceChange(*this, id);
     }
     shownGeneration_ = form_.generation();
-    lastInvalidated_ = cheapestToRepaint(stale);
-    if (!lastInvalidated_.isEmpty())
-        update(lastInvalidated_);
+    if (!stale.isEmpty())
+        update(cheapestToRepaint(stale));
 }
 
 void MillWindow::onTimerTick(ControlId id) {
     if (const auto tick = tickOf(id))
-        deliver(*tick);
+        runGuarded("timeout", [&] { deliver(*tick); });
 }
 
 QWidget* MillWindow::widget(std::string_view name) const {
     return controls_.widget(form_.find(name));
-}
-
-const QTimer* MillWindow::timer(std::string_view name) const {
-    return timers_.timer(form_.find(name));
 }
 
 void MillWindow::paintEvent(QPaintEvent* event) {
@@ -138,7 +127,7 @@ void MillWindow::showEvent(QShowEvent* event) {
 }
 
 void MillWindow::recordOuterWidth() {
-    form_.setWidth(static_cast<float>(frameGeometry().width() * twipsPerPixel()));
+    form_.setWidth(static_cast<float>(grid_.twips(frameGeometry().width())));
 }
 
 void MillWindow::fillWithFormColour() {

@@ -14,10 +14,8 @@
 
 #include <QRegion>
 #include <QWidget>
-#include <functional>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 namespace molen {
 
@@ -40,17 +38,13 @@ class MillWindow : public QWidget {
     // step, then shows what the procedure changed. Timers and the button deliver here.
     void deliver(MillEvent event);
 
-    // Called at the start of every delivery, before the procedure runs, so that tests and
-    // benchmarks can watch events arrive; the program itself sets none.
-    using DeliveryObserver = std::function<void(MillEvent)>;
-    void observeDeliveries(DeliveryObserver observer) { observer_ = std::move(observer); }
-
+    // The form's widgets and QTimers are its children, each named after its control.
     const FormModel& form() const { return form_; }
-    QWidget* widget(std::string_view name) const;
-    const QTimer* timer(std::string_view name) const;
-    double twipsPerPixel() const { return canvas_.twipsPerPixel(); }
-    // What the last delivery invalidated of the painted controls.
-    const QRegion& lastInvalidated() const { return lastInvalidated_; }
+    // Where the form's twips fall on this window's logical pixels.
+    const PixelGrid& grid() const { return grid_; }
+  signals:
+    // Emitted at the start of every delivery, before the procedure runs.
+    void delivering(molen::MillEvent event);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,15 +59,15 @@ class MillWindow : public QWidget {
     void placeOnScreen();
     void placeAgainWithFrame();
     void fillWithFormColour();
+    QWidget* widget(std::string_view name) const;
 
     FormModel form_;
+    PixelGrid grid_;
     Canvas canvas_;
     WindowedControls controls_;
     TimerBank timers_;
     std::uint64_t shownGeneration_ = 0;
     std::optional<QPoint> placedAt_; // where the frame was put before its size was known
-    QRegion lastInvalidated_;
-    DeliveryObserver observer_;
 };
 
 } // namespace molen

@@ -4,23 +4,22 @@
 
 #include "host/painted_text.h"
 
-#include "host/mill_window.h"
-#include "host/pixel_grid.h"
 #include "host/qt_values.h"
 
 #include <utility>
 
 namespace molen {
 
-PaintedText::PaintedText(MillWindow& window, ControlId id)
+PaintedText::PaintedText(QWidget& window, const FormModel& form, const PixelGrid& grid,
+                         ControlId id)
     : window_(window)
+    , form_(form)
+    , grid_(grid)
     , id_(id)
     , toldCaption_(toQString(label().Caption))
     , toldVisible_(label().Visible) {}
 
-const Label& PaintedText::label() const {
-    return std::get<Label>(window_.form().controls()[id_].data);
-}
+const Label& PaintedText::label() const { return form_.get<Label>(id_); }
 
 bool PaintedText::takeCaptionChange() {
     const QString caption = toQString(label().Caption);
@@ -44,7 +43,7 @@ QString PaintedText::text(QAccessible::Text t) const {
 }
 
 QRect PaintedText::rect() const {
-    const QRect box = PixelGrid(window_.twipsPerPixel()).rect(label());
+    const QRect box = grid_.rect(label());
     return {window_.mapToGlobal(box.topLeft()), box.size()};
 }
 

@@ -6,18 +6,19 @@
 // label's caption, its place the label's box on the screen.
 #pragma once
 
+#include "host/pixel_grid.h"
 #include "model/form_model.h"
 
 #include <QAccessibleInterface>
 #include <QString>
+#include <QWidget>
 
 namespace molen {
 
-class MillWindow;
-
 class PaintedText : public QAccessibleInterface {
   public:
-    PaintedText(MillWindow& window, ControlId id);
+    // Label `id` of `form`, painted on `window` where `grid` puts it; all three outlive it.
+    PaintedText(QWidget& window, const FormModel& form, const PixelGrid& grid, ControlId id);
 
     ControlId id() const { return id_; }
     // Whether caption or visibility differ from what was last told; records them as told.
@@ -41,7 +42,9 @@ class PaintedText : public QAccessibleInterface {
   private:
     const Label& label() const;
 
-    MillWindow& window_;
+    QWidget& window_;
+    const FormModel& form_;
+    const PixelGrid& grid_;
     ControlId id_;
     QString toldCaption_;
     bool toldVisible_;

@@ -4,6 +4,7 @@
 
 #include "host/pixel_grid.h"
 
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,11 @@ namespace molen {
 PixelGrid::PixelGrid(double twipsPerPixel, double devicePixelRatio)
     : twipsPerPixel_(twipsPerPixel)
     , devicePixelRatio_(devicePixelRatio) {}
+
+PixelGrid PixelGrid::forScreen(const QScreen* screen) {
+    constexpr double TwipsPerInch = 1440;
+    return PixelGrid(screen ? TwipsPerInch / screen->logicalDotsPerInch() : 15);
+}
 
 QRect PixelGrid::rect(const Box& box) const {
     const auto edge = [this](double twips) {

@@ -11,14 +11,23 @@
 #include <QPointF>
 #include <QRect>
 
+class QScreen;
+
 namespace molen {
 
 class PixelGrid {
   public:
     explicit PixelGrid(double twipsPerPixel, double devicePixelRatio = 1);
+    // The grid of `screen`'s logical dots per inch; 15 twips per pixel where there is none.
+    static PixelGrid forScreen(const QScreen* screen);
+    // This grid's logical pixels on a device of `devicePixelRatio` device pixels to each.
+    PixelGrid onDevice(double devicePixelRatio) const {
+        return PixelGrid(twipsPerPixel_, devicePixelRatio);
+    }
 
     double twipsPerPixel() const { return twipsPerPixel_; }
     double pixels(double twips) const { return twips / twipsPerPixel_; }
+    double twips(double pixels) const { return pixels * twipsPerPixel_; }
     QPointF point(float x, float y) const { return {pixels(x), pixels(y)}; }
     // The box's edges, each rounded to the nearest logical pixel.
     QRect rect(const Box& box) const;

@@ -6,7 +6,7 @@
 
 namespace molen {
 
-TimerBank::TimerBank(const FormModel& form, const TickHandler& onTick)
+TimerBank::TimerBank(QObject& owner, const FormModel& form, const TickHandler& onTick)
     : form_(form) {
     for (ControlId id = 0; id < form.controls().size(); ++id) {
         const auto* model = std::get_if<Timer>(&form.controls()[id].data);
@@ -14,11 +14,12 @@ TimerBank::TimerBank(const FormModel& form, const TickHandler& onTick)
             timers_.push_back(nullptr);
             continue;
         }
-        auto timer = std::make_unique<QTimer>();
+        auto* timer = new QTimer(&owner);
+        timer->setObjectName(QString::fromStdString(form.controls()[id].Name));
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(model->Interval());
-        QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [onTick, id] { onTick(id); });
-        timers_.push_back(std::move(timer));
+        QObject::connect(timer, &QTimer::timeout, timer, [onTick, id] { onTick(id); });
+        timers_.push_back(timer);
     }
 }
 
@@ -29,7 +30,7 @@ void TimerBank::start() {
 }
 
 void TimerBank::follow(ControlId id) {
-    QTimer* timer = timers_.at(id).get();
+    QTimer* timer = timers_.at(id);
     if (!timer)
         return;
     const auto& model = form_.get<Timer>(id);

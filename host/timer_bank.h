@@ -10,7 +10,6 @@
 
 #include <QTimer>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace molen {
@@ -19,7 +18,8 @@ class TimerBank {
   public:
     using TickHandler = std::function<void(ControlId)>;
 
-    TimerBank(const FormModel& form, const TickHandler& onTick);
+    // The QTimers are children of `owner`, each named after its control.
+    TimerBank(QObject& owner, const FormModel& form, const TickHandler& onTick);
 
     // From here on the timers run as the model says; until then none runs.
     void start();
@@ -29,12 +29,9 @@ class TimerBank {
     // setInterval, which would stretch the tick that is running.
     void follow(ControlId id);
 
-    // The QTimer of control `id`, or nullptr where it is no timer.
-    const QTimer* timer(ControlId id) const { return timers_.at(id).get(); }
-
   private:
     const FormModel& form_;
-    std::vector<std::unique_ptr<QTimer>> timers_;
+    std::vector<QTimer*> timers_; // owned by their parent; nullptr where the control is no timer
     bool started_ = false;
 };
 

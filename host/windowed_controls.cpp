@@ -6,6 +6,7 @@
 
 #include "host/focus_scroll_bar.h"
 #include "host/qt_values.h"
+#include "host/slot_guard.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,14 +85,15 @@ QWidget* WindowedControls::create(QWidget& parent, ControlId id) {
     if (const auto* field = std::get_if<TextBox>(&data)) {
         QLineEdit* edit = createTextBox(parent, *field);
         QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id](const QString& text) {
-            form_.edit<TextBox>(id).Text = text.toStdString();
+            runGuarded("textEdited", [&] { form_.edit<TextBox>(id).Text = text.toStdString(); });
         });
         return edit;
     }
     if (const auto* bar = std::get_if<ScrollBar>(&data)) {
         QScrollBar* scrollBar = createScrollBar(parent, *bar);
-        QObject::connect(scrollBar, &QScrollBar::valueChanged, scrollBar,
-                         [this, id](int value) { form_.edit<ScrollBar>(id).setValue(value); });
+        QObject::connect(scrollBar, &QScrollBar::valueChanged, scrollBar, [this, id](int value) {
+            runGuarded("valueChanged", [&] { form_.edit<ScrollBar>(id).setValue(value); });
+        });
         return scrollBar;
     }
     if (const auto* button = std::get_if<CommandButton>(&data))

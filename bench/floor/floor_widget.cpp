@@ -4,6 +4,7 @@
 
 #include "floor_widget.h"
 
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -12,12 +13,13 @@
 namespace floor_mill {
 namespace {
 
-constexpr double TwipsPerPixel = 15;
-constexpr QPointF Hub(5000 / TwipsPerPixel, 3600 / TwipsPerPixel);
-constexpr QPointF StoneCentre(1600 / TwipsPerPixel, 3400 / TwipsPerPixel);
-constexpr double SailLength = 1600 / TwipsPerPixel;
-constexpr double RadiusLength = 800 / TwipsPerPixel;
-constexpr double StoneStep = 45; // degrees per tick at the initial ratio of 4.5
+// In twips, as the form gives them.
+constexpr float ClientWidth = 10875, ClientHeight = 8595;
+constexpr float HubX = 5000, HubY = 3600, StoneX = 1600, StoneY = 3400;
+constexpr double SailLength = 1600;
+constexpr double RadiusLength = 800;
+constexpr molen::Box Banner{0, 20, 5295, 495}; // where it is once the mill has loaded
+constexpr double StoneStep = 45;               // degrees per tick at the initial ratio of 4.5
 const QString BannerText = "...'t is een mooie dag zei de mulder en 't waaide...";
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180; }
@@ -33,10 +35,13 @@ QRect around(QPointF centre, double reach) {
 
 } // namespace
 
-FloorWidget::FloorWidget(int wind) {
+FloorWidget::FloorWidget(int wind)
+    : grid_(molen::PixelGrid::forScreen(QGuiApplication::primaryScreen()))
+    , hub_(grid_.point(HubX, HubY))
+    , stoneCentre_(grid_.point(StoneX, StoneY)) {
     setWindowTitle("floor");
     setAutoFillBackground(true);
-    setFixedSize(725, 573);
+    setFixedSize(grid_.rect({0, 0, ClientWidth, ClientHeight}).size());
     const int interval = static_cast<int>(std::lround(6000.0 / wind));
     for (QTimer* timer : {&sailTimer_, &stoneTimer_, &bannerTimer_})
         timer->setTimerType(Qt::PreciseTimer);
@@ -55,37 +60,40 @@ void FloorWidget::start() {
 
 void FloorWidget::sailTick() {
     sailAngle_ += 10;
-    update(around(Hub, SailLength + 8));
+    update(around(hub_, grid_.pixels(SailLength) + 8));
 }
 
 void FloorWidget::stoneTick() {
     stoneAngle_ -= StoneStep;
-    update(around(StoneCentre, RadiusLength + 2));
+    update(around(stoneCentre_, grid_.pixels(RadiusLength) + 2));
 }
 
 void FloorWidget::bannerTick() {
     const QRect old = bannerBox();
     bannerLeft_ += 20;
-    if (bannerLeft_ > width() * TwipsPerPixel)
+    if (bannerLeft_ > grid_.twips(width()))
         bannerLeft_ = -2300;
     update(QRegion(old) + bannerBox());
 }
 
 QRect FloorWidget::bannerBox() const {
-    return QRect(static_cast<int>(std::floor(bannerLeft_ / TwipsPerPixel)), 1, 354, 33);
+    molen::Box box = Banner;
+    box.Left = static_cast<float>(bannerLeft_);
+    return grid_.rect(box);
 }
 
 void FloorWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setBrush(QColor(255, 224, 192));
     painter.setPen(Qt::black);
-    painter.drawEllipse(StoneCentre, RadiusLength, RadiusLength);
+    const double radius = grid_.pixels(RadiusLength);
+    painter.drawEllipse(stoneCentre_, radius, radius);
     painter.setPen(QPen(QColor(0, 0, 192), 3));
-    painter.drawLine(StoneCentre, towards(StoneCentre, stoneAngle_ + 180, RadiusLength));
-    painter.drawLine(StoneCentre, towards(StoneCentre, stoneAngle_, RadiusLength));
+    painter.drawLine(stoneCentre_, towards(stoneCentre_, stoneAngle_ + 180, radius));
+    painter.drawLine(stoneCentre_, towards(stoneCentre_, stoneAngle_, radius));
     for (int offset : {0, 180, 90, 270}) {
         painter.setPen(QPen(offset == 0 ? Qt::red : QColor(128, 128, 0), 15));
-        painter.drawLine(Hub, towards(Hub, sailAngle_ + offset, SailLength));
+        painter.drawLine(hub_, towards(hub_, sailAngle_ + offset, grid_.pixels(SailLength)));
     }
     QFont font("Liberation Sans");
     font.setPointSizeF(9.75);

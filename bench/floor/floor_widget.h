@@ -7,6 +7,8 @@
 // measure the mill against it.
 #pragma once
 
+#include "host/pixel_grid.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -28,6 +30,8 @@ class FloorWidget : public QWidget {
   private:
     QRect bannerBox() const;
 
+    molen::PixelGrid grid_; // the mill's grid on this screen
+    QPointF hub_, stoneCentre_;
     QTimer sailTimer_;
     QTimer stoneTimer_;
     QTimer bannerTimer_;

@@ -30,7 +30,7 @@ std::vector<QAccessibleInterface*> staticTexts(QAccessibleInterface* window) {
 class Accessibility : public WindowTest {
   protected:
     QAccessibleInterface* textOf(std::string_view label) {
-        const QRect box = PixelGrid(window.twipsPerPixel()).rect(window.form().get<Label>(label));
+        const QRect box = window.grid().rect(window.form().get<Label>(label));
         for (QAccessibleInterface* text : staticTexts(accessible(&window))) {
             if (text->rect() == QRect(window.mapToGlobal(box.topLeft()), box.size()))
                 return text;
@@ -50,7 +50,7 @@ TEST_F(Accessibility, EveryWidgetIsNamedAfterItsCaption) {
         {"Command1", "Licht de vang"},
     };
     for (const auto& [widget, name] : names)
-        EXPECT_EQ(accessible(window.widget(widget))->text(QAccessible::Name), name) << widget;
+        EXPECT_EQ(accessible(child<QWidget*>(widget))->text(QAccessible::Name), name) << widget;
 }
 
 TEST_F(Accessibility, ReadoutsAndBannerAreStaticTextsOfTheWindow) {
@@ -89,7 +89,7 @@ TEST_F(Accessibility, ReadoutsAndBannerLieInTheBoxesTheFormGivesThem) {
 // (Qt passes accessibility events on only while assistive technology listens, which it cannot on
 // the offscreen platform: scripts/check-accessibility watches them over AT-SPI.)
 TEST_F(Accessibility, ReadoutsFollowTheirCaptions) {
-    QTest::mouseClick(window.widget("Command1"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
     bar("VScroll1")->setValue(80);
     window.deliver(MillEvent::Timer1Tick);
     window.deliver(MillEvent::Timer2Tick);

@@ -37,18 +37,24 @@ const Entry Entries[] = {
     {"Letters", "abc"},
     {"Zero", "0"},
     {"NegativeZero", "-0"},
+    {"SignAlone", "-"},
     {"Negative", "-5"},
     {"Tiny", "0.0001"},
     {"BeyondADouble", "1e400"},
     {"BelowADouble", "1e-400"},
     {"NotANumber", "nan"},
     {"Infinity", "inf"},
+    {"MillisecondInterval", "6000"},
+    {"Padded", "  12  "},
     {"Hexadecimal", "0x10"},
     {"CommaDecimal", "1,5"},
+    {"CommaDecimalAboveTen", "12,5"},
+    {"FullwidthDigits", "１２"},
     {"ArabicIndicDigit", QString(QChar(0x0663))},
     {"Emoji", "\U0001F32C"},
     {"ControlCharacter", QString(QChar(0x07))},
-    {"ThirtyThousandDigits", QString(30000, '7')},
+    {"ThirtyThousandSevens", QString(30000, '7')},
+    {"ThirtyThousandNines", QString(30000, '9')},
 };
 
 bool readsAsNonFinite(const std::string& text) {
@@ -63,7 +69,7 @@ class AnyInput : public WindowTest, public testing::WithParamInterface<Case> {
     // The wind set and the brake released; one sail and one stone tick have run.
     AnyInput() {
         bar("VScroll1")->setValue(wind());
-        QTest::mouseClick(window.widget("Command1"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
         window.deliver(MillEvent::Timer1Tick);
         window.deliver(MillEvent::Timer2Tick);
     }
@@ -99,7 +105,7 @@ class AnyInput : public WindowTest, public testing::WithParamInterface<Case> {
             }
         }
         for (const char* name : {"Timer1", "Timer2"}) {
-            const int interval = window.timer(name)->interval();
+            const int interval = window.findChild<QTimer*>(name)->interval();
             EXPECT_GE(interval, 1) << name << " after " << after;
             EXPECT_LE(interval, 65535) << name << " after " << after;
             EXPECT_EQ(interval, window.form().get<Timer>(name).Interval()) << name;
@@ -120,7 +126,7 @@ TEST_P(AnyInput, TheMillRunsOnAndTheTicksRestoreTheFields) {
     EXPECT_EQ(field("Text2")->text(), QString::number(wind()));
     window.deliver(MillEvent::Timer2Tick);
     expectSaneWindow("the sail and stone ticks");
-    EXPECT_EQ(window.timer("Timer2")->interval(), qRound(6000.0 / wind()));
+    EXPECT_EQ(window.findChild<QTimer*>("Timer2")->interval(), qRound(6000.0 / wind()));
 }
 
 TEST_P(AnyInput, ASailTickFirstRestoresTheWindAtOnce) {

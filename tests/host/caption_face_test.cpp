@@ -17,8 +17,7 @@ class Captions : public WindowTest {
   protected:
     // The rows of `label`'s box that hold ink, as runs of rows: one run for each line of text.
     std::vector<std::pair<int, int>> inkedLines(const QImage& picture, std::string_view label) {
-        const QRect box = PixelGrid(window.twipsPerPixel()).rect(window.form().get<Label>(label)) &
-                          picture.rect();
+        const QRect box = window.grid().rect(window.form().get<Label>(label)) & picture.rect();
         const QColor face = window.palette().color(QPalette::Button);
         std::vector<std::pair<int, int>> lines;
         bool inLine = false;
@@ -53,7 +52,7 @@ TEST_F(Captions, TheBannerIsOneLine) {
 // The interval readout: its first caption on one line, the running one broken after "is".
 TEST_F(Captions, TheIntervalReadoutBreaksAsLaidOut) {
     EXPECT_EQ(inkedLines(picture(), "Label9").size(), 1u);
-    QTest::mouseClick(window.widget("Command1"), Qt::LeftButton); // releases the brake
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton); // releases the brake
     window.deliver(MillEvent::Timer1Tick);
     ASSERT_EQ(window.form().get<Label>("Label9").Caption, "Interval tussen 2 enden is  6.00 sec");
     EXPECT_EQ(inkedLines(picture(), "Label9").size(), 2u);

@@ -59,7 +59,7 @@ class OnScaledScreen : public WindowTest {
     double scale() const { return window.devicePixelRatioF(); }
     // Device pixels a one-pixel stroke covers: the scale, rounded, and at least one.
     int strokeDevicePixels() const { return std::max(1, int(std::lround(scale()))); }
-    double toDevice(double twips) const { return twips * scale() / window.twipsPerPixel(); }
+    double toDevice(double twips) const { return window.grid().pixels(twips) * scale(); }
     QColor face() const { return window.palette().color(QPalette::Button); }
     QColor colour(const Colour& colour) const { return toQColor(colour, window.palette()); }
 
@@ -91,7 +91,7 @@ class OnScaledScreen : public WindowTest {
 
     // The label's box down to where a widget below overlaps it.
     QRect box(std::string_view label) const {
-        QRect box = PixelGrid(window.twipsPerPixel()).rect(window.form().get<Label>(label));
+        QRect box = window.grid().rect(window.form().get<Label>(label));
         for (const QWidget* widget : window.findChildren<QWidget*>()) {
             const QRect over = widget->geometry();
             if (widget->isVisible() && over.intersects(box) && over.top() > box.top())

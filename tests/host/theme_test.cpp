@@ -54,14 +54,14 @@ class DarkTheme : public WindowTest {
     DarkTheme() {
         QApplication::setPalette(darkPalette());
         EXPECT_TRUE(QTest::qWaitFor([&] {
-            return window.widget("Command1")->palette().color(QPalette::Button) ==
+            return window.findChild<QWidget*>("Command1")->palette().color(QPalette::Button) ==
                    darkPalette().color(QPalette::Button);
         }));
     }
     ~DarkTheme() override { QApplication::setPalette(light_); }
 
     QRect box(std::string_view label) const {
-        return PixelGrid(window.twipsPerPixel()).rect(window.form().get<Label>(label));
+        return window.grid().rect(window.form().get<Label>(label));
     }
 
     QPalette light_ = QApplication::palette();
@@ -82,7 +82,7 @@ TEST_F(DarkTheme, FormAndCaptionsTakeTheThemesColours) {
 }
 
 TEST_F(DarkTheme, TheButtonsCaptionIsReadable) {
-    auto* button = qobject_cast<QPushButton*>(window.widget("Command1"));
+    auto* button = qobject_cast<QPushButton*>(window.findChild<QWidget*>("Command1"));
     const QImage image = button->grab().toImage();
     const QColor face = image.pixelColor(4, image.height() / 2);
     EXPECT_LT(face.lightness(), 100) << "a dark face";

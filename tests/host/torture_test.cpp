@@ -43,7 +43,7 @@ TEST_F(Torture, TheBannerWrapsByTheWidthOfTheMomentWhileTheWindowIsResized) {
         if (resize % 10 == 0)
             QApplication::processEvents(); // paints at this size now and then
         ASSERT_EQ(recordedWidth(),
-                  static_cast<float>(window.frameGeometry().width() * window.twipsPerPixel()));
+                  static_cast<float>(window.grid().twips(window.frameGeometry().width())));
         for (int tick = ticks(random); tick > 0; --tick)
             wraps += tickBanner();
     }
@@ -53,24 +53,24 @@ TEST_F(Torture, TheBannerWrapsByTheWidthOfTheMomentWhileTheWindowIsResized) {
 
 TEST_F(Torture, AThousandClicksInABurstEndBrakedWithBothDrivesStopped) {
     window.open();
-    auto* button = qobject_cast<QPushButton*>(window.widget("Command1"));
+    auto* button = qobject_cast<QPushButton*>(window.findChild<QWidget*>("Command1"));
     for (int click = 1; click <= 1000; ++click) {
         QTest::mouseClick(button, Qt::LeftButton);
         if (click % 100 == 0)
             QApplication::processEvents(); // lets any due tick in between
         if (click == 999) {
             EXPECT_EQ(button->text(), "Vangen");
-            EXPECT_TRUE(window.timer("Timer1")->isActive());
-            EXPECT_TRUE(window.timer("Timer2")->isActive());
+            EXPECT_TRUE(window.findChild<QTimer*>("Timer1")->isActive());
+            EXPECT_TRUE(window.findChild<QTimer*>("Timer2")->isActive());
         }
     }
     EXPECT_EQ(button->text(), "Licht de vang");
     EXPECT_EQ(window.form().get<CommandButton>("Command1").Caption, "Licht de vang");
     for (const char* name : {"Timer1", "Timer2"}) {
-        EXPECT_FALSE(window.timer(name)->isActive()) << name;
+        EXPECT_FALSE(window.findChild<QTimer*>(name)->isActive()) << name;
         EXPECT_FALSE(window.form().get<Timer>(name).Enabled) << name;
     }
-    EXPECT_TRUE(window.timer("Timer3")->isActive());
+    EXPECT_TRUE(window.findChild<QTimer*>("Timer3")->isActive());
 }
 
 } // namespace

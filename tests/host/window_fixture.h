@@ -8,8 +8,10 @@
 #include "host/mill_window.h"
 #include "model/initial_form.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -20,22 +22,46 @@ class WindowTest : public testing::Test {
     // Shown but not opened: no timer runs, so every tick comes from the test.
     WindowTest() { window.show(); }
 
-    QLineEdit* field(std::string_view name) const {
-        return qobject_cast<QLineEdit*>(window.widget(name));
-    }
-    QScrollBar* bar(std::string_view name) const {
-        return qobject_cast<QScrollBar*>(window.widget(name));
+    QLineEdit* field(std::string_view name) const { return child<QLineEdit*>(name); }
+    QScrollBar* bar(std::string_view name) const { return child<QScrollBar*>(name); }
+    template <typename T>
+    T child(std::string_view name) const {
+        return window.findChild<T>(QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     const Line& line(std::string_view name) const { return window.form().get<Line>(name); }
 
     // The window's pixel at a point given in twips.
     QColor pixelAt(const QImage& image, double x, double y) const {
-        const double perPixel = window.twipsPerPixel();
-        return image.pixelColor(static_cast<int>(x / perPixel), static_cast<int>(y / perPixel));
+        return image.pixelColor(
+            QPointF(window.grid().pixels(x), window.grid().pixels(y)).toPoint());
     }
     QImage picture() { return window.grab().toImage(); }
 
     MillWindow window{InitialForm()};
+};
+
+// What a widget paints from the moment this is made, once every update pending then is done.
+class PaintWatch : public QObject {
+  public:
+    explicit PaintWatch(QWidget& widget) {
+        QCoreApplication::processEvents();
+        widget.installEventFilter(this);
+    }
+    // Everything painted since, once every update pending now is done.
+    QRegion painted() {
+        QCoreApplication::processEvents();
+        return painted_;
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+  private:
+    QRegion painted_;
 };
 
 } // namespace molen::testing_support
