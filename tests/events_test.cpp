@@ -14,7 +14,9 @@ using namespace testing_support;
 
 TEST(Events, EachTimerTicksItsOwnProcedure) {
     FormModel form = runningForm();
-    const auto tickFor = [&](std::string_view timer) { return tickOf(form.find(timer)); };
+    const auto tickFor = [&](std::string_view timer) {
+        return tickOf(form.find(timer));
+    };
     ASSERT_EQ(tickFor("Timer1"), MillEvent::Timer1Tick);
     ASSERT_EQ(tickFor("Timer2"), MillEvent::Timer2Tick);
     ASSERT_EQ(tickFor("Timer3"), MillEvent::Timer3Tick);
