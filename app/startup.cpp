@@ -15,10 +15,6 @@
 namespace molen {
 namespace {
 
-constexpr const char* NoDisplay =
-    "molen: cannot open a window: no display that Qt can use was found (DISPLAY or "
-    "WAYLAND_DISPLAY); to run it without one, use \"xvfb-run molen\"\n";
-
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(MOLEN_DESCRIPTION));
     parser.addHelpOption();
@@ -44,12 +40,22 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> heldMessages;
 
+// The one line that replaces Qt's abort, with the first thing Qt said on its way there.
+[[noreturn]] void reportNoDisplay() {
+    QString reason = heldMessages.empty() ? QStringLiteral("no platform plugin started")
+                                          : heldMessages.front().text.simplified();
+    const QString line = QStringLiteral("molen: cannot open a window: no display that Qt can use "
+                                        "was found (%1); to run it without one, use \"xvfb-run "
+                                        "molen\"\n")
+                             .arg(reason);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::fputs(NoDisplay, stderr);
-        std::fflush(stderr);
-        std::_Exit(EXIT_FAILURE);
-    }
+    if (type == QtFatalMsg)
+        reportNoDisplay();
     heldMessages.push_back({type, context.category ? context.category : "", text});
 }
 
