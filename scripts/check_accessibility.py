@@ -26,9 +26,11 @@ CONTROL_NAMES = {
 BANNER = "...'t is een mooie dag zei de mulder en 't waaide..."
 
 
-def find_window(timeout=15):
+def find_window(mill, timeout=15):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
+        if mill.poll() is not None:
+            sys.exit(f"the mill ended with status {mill.returncode} before its window appeared")
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "molen" and app.childCount:
                 return app[0]
@@ -56,7 +58,7 @@ def run_events(seconds):
 def main():
     mill = subprocess.Popen([sys.argv[1]])
     try:
-        window = find_window()
+        window = find_window(mill)
         show(window, "on opening")
         found = {(role, name) for role, name, _ in children(window)}
         missing = [c for c in sorted(CONTROL_NAMES) if c not in found]
