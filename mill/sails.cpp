@@ -40,13 +40,13 @@ void Timer1_Timer(FormModel& form) {
     const double pi = molen::pi();
     setText(form, Text2, IntegerToText(form.get(VScroll1).Value()));
     const double wind = number(form, Text2);
-    setText(form, Text3, NumberToText(Reciprocal(wind) * 6000));
+    setNumber(form, Text3, Reciprocal(wind) * 6000);
     form.edit(Timer1).setInterval(TextToInteger(text(form, Text3)));
     const double degrees = number(form, Text1);
-    setText(form, Text1, NumberToText(degrees + 10));
+    setNumber(form, Text1, degrees + 10);
     form.edit(Label1).Visible = wind > AdvisoryAbove;
-    form.edit(Label9).Caption =
-        "Interval tussen 2 enden is  " + FormatPattern(Reciprocal(wind) * 60, "0.00") + " sec";
+    setCaption(form, Label9, "Interval tussen 2 enden is  ",
+               FormatPattern(Reciprocal(wind) * 60, "0.00"), " sec");
     for (const auto& [sail, offset] : Sails)
         drawSail(form.edit(sail), radians(degrees + offset, pi));
 }

@@ -27,10 +27,10 @@ double sliderHundredths(const FormModel& form, Handle<ScrollBar> slider) {
 // Revolutions per minute and rim speed; every value read from its field as the tick wrote it.
 void writeReadouts(FormModel& form, double pi, double wind, double ratio) {
     const double turnsPerMinute = wind / 4 * ratio;
-    form.edit(Label6).Caption =
-        "Toerental loper  " + FormatPattern(turnsPerMinute, "0.00") + "   toeren/minuut";
+    setCaption(form, Label6, "Toerental loper  ", FormatPattern(turnsPerMinute, "0.00"),
+               "   toeren/minuut");
     const double rimSpeed = pi * number(form, Text8) * wind * ratio / 240;
-    form.edit(Label7).Caption = "Omtreksnelheid loper  " + FormatPattern(rimSpeed, "0.00  m/sec");
+    setCaption(form, Label7, "Omtreksnelheid loper  ", FormatPattern(rimSpeed, "0.00  m/sec"));
 }
 
 } // namespace
@@ -39,16 +39,16 @@ void writeReadouts(FormModel& form, double pi, double wind, double ratio) {
 // wind is Text5's copy of Text2, read once for the interval and both readouts.
 void Timer2_Timer(FormModel& form) {
     const double pi = molen::pi();
-    setText(form, Text4, NumberToText(sliderHundredths(form, HScroll1)));
-    setText(form, Text8, NumberToText(sliderHundredths(form, HScroll2)));
+    setNumber(form, Text4, sliderHundredths(form, HScroll1));
+    setNumber(form, Text8, sliderHundredths(form, HScroll2));
     const double degrees = number(form, Text6);
     const double ratio = number(form, Text4);
-    setText(form, Text6, NumberToText(degrees - ratio * 10));
+    setNumber(form, Text6, degrees - ratio * 10);
     setText(form, Text5, text(form, Text2));
     if (text(form, Text5).empty())
         return; // no wind yet: the first sail tick has not come
     const double wind = number(form, Text5);
-    setText(form, Text7, NumberToText(Reciprocal(wind) * 6000));
+    setNumber(form, Text7, Reciprocal(wind) * 6000);
     form.edit(Timer2).setInterval(TextToInteger(text(form, Text7)));
     drawRadius(form.edit(Line6), radians(degrees, pi));
     drawRadius(form.edit(Line7), radians(degrees + 180, pi));

@@ -7,8 +7,10 @@
 #include "model/errors.h"
 
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace molen {
@@ -66,6 +68,29 @@ TEST(NumberToText, ReadsBackAsTheSameNumber) {
         angle = TextToNumber(written);
         ASSERT_EQ(NumberToText(angle), written);
         angle -= 45.3;
+    }
+}
+
+// n / 1000 in plain decimal, worked out on n's own digits.
+std::string thousandthsText(std::int64_t n) {
+    std::string digits = std::to_string(n < 0 ? -n : n);
+    if (digits.size() < 4)
+        digits.insert(0, 4 - digits.size(), '0');
+    digits.insert(digits.size() - 3, ".");
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.back() == '.')
+        digits.pop_back();
+    return (n < 0 ? "-" : "") + digits;
+}
+
+// Slider hundredths and stone angles are whole thousandths, which have a way of their own.
+TEST(NumberToText, WritesWholeThousandthsAsTheirDigitsSay) {
+    std::mt19937_64 random(20261208);
+    std::uniform_int_distribution<std::int64_t> anyOf15Digits(-999'999'999'999'999,
+                                                              999'999'999'999'999);
+    for (int i = 0; i < 200'000; ++i) {
+        const std::int64_t n = i < 4001 ? i - 2000 : anyOf15Digits(random);
+        ASSERT_EQ(NumberToText(static_cast<double>(n) / 1000), thousandthsText(n)) << n;
     }
 }
 
@@ -184,9 +209,10 @@ INSTANTIATE_TEST_SUITE_P(
                     PatternCase{6, "0.00", "6.00"}, PatternCase{0, "0.00", "0.00"},
                     PatternCase{1.2345, "0.00  m/sec", "1.23  m/sec"},
                     PatternCase{0.625, "0.00", "0.63"}, PatternCase{1.005, "0.00", "1.01"},
-                    PatternCase{999.995, "0.00", "1000.00"}, PatternCase{-1.5, "0.00", "-1.50"},
-                    PatternCase{-0.001, "0.00", "0.00"}, PatternCase{0.004, "0.00", "0.00"},
-                    PatternCase{0.005, "0.00", "0.01"},
+                    PatternCase{999.995, "0.00", "1000.00"}, PatternCase{0.995, "0.00", "1.00"},
+                    PatternCase{-0.995, "0.00", "-1.00"}, PatternCase{9.995, "000.00", "010.00"},
+                    PatternCase{-1.5, "0.00", "-1.50"}, PatternCase{-0.001, "0.00", "0.00"},
+                    PatternCase{0.004, "0.00", "0.00"}, PatternCase{0.005, "0.00", "0.01"},
                     PatternCase{1e20, "0.00", "100000000000000000000.00"},
                     PatternCase{7, "x 000 y", "x 007 y"},
                     PatternCase{7, "no digits", "no digits"}));
