@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -29,6 +30,23 @@ struct Overloaded : Handlers... {
 template <class... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
+// A cache key made of whole numbers: their bits as characters, many times cheaper to build
+// than their decimal text. The first number says what the key is for.
+QString bitsKey(std::initializer_list<qint64> numbers) {
+    std::array<char16_t, 32> bits{};
+    std::size_t size = 0;
+    for (const qint64 number : numbers) {
+        for (int shift = 0; shift < 64; shift += 16)
+            bits.at(size++) = static_cast<char16_t>(static_cast<quint64>(number) >> shift);
+    }
+    return QString(reinterpret_cast<const QChar*>(bits.data()), static_cast<qsizetype>(size));
+}
+
+enum class CachedKind : qint64 { RoundEnd = 1, DottedLine };
+
+// A length or position as a whole number of 1/1024 pixels.
+qint64 fine(double pixels) { return std::llround(pixels * 1024); }
+
 // Draws what `draw` paints into `box` from a pixmap kept in QPixmapCache under `key`, painted
 // once per key at the painter's scale. Labels, shapes and line ends change far less often than
 // they are repainted, and laying out text or filling a curve costs many times a blit. The pixmap
@@ -38,7 +56,7 @@ void paintCached(QPainter& painter, const QRectF& box, const QString& key, Draw 
     const double scale = painter.deviceTransform().m11();
     const QPointF origin(std::floor(box.left() * scale) / scale,
                          std::floor(box.top() * scale) / scale);
-    const QString scaledKey = key + u'@' + QString::number(std::lround(scale * 1000));
+    const QString scaledKey = key + u'@' + bitsKey({std::lround(scale * 1000)});
     QPixmap pixmap;
     if (!QPixmapCache::find(scaledKey, &pixmap)) {
         pixmap = QPixmap(static_cast<int>(std::ceil((box.right() - origin.x()) * scale)),
@@ -113,20 +131,6 @@ std::pair<QPointF, QPointF> dottedEnds(QPointF from, QPointF to, double width,
     return {from - halfStroke, to + halfStroke};
 }
 
-// A wide line's round end: a disc as wide as the stroke. Qt's own round caps cost as much
-// again as the line, a cached disc a small blit.
-void paintRoundEnd(QPainter& painter, QPointF end, const QPen& pen) {
-    const double width = pen.widthF();
-    const QRectF disc(end - QPointF(width / 2, width / 2), QSizeF(width, width));
-    const QString key = QStringLiteral("end|") + QString::number(pen.color().rgba(), 16) + u'|' +
-                        QString::number(std::lround(width * 1000));
-    paintCached(painter, disc, key, [&](QPainter& offscreen) {
-        offscreen.setPen(Qt::NoPen);
-        offscreen.setBrush(pen.color());
-        offscreen.drawEllipse(disc);
-    });
-}
-
 QRect lineBounds(const Line& line, const PixelGrid& grid) {
     const int reach = (line.BorderWidth + 1) / 2 + SnapMargin;
     return QRectF(grid.point(line.X1, line.Y1), grid.point(line.X2, line.Y2))
@@ -135,18 +139,45 @@ QRect lineBounds(const Line& line, const PixelGrid& grid) {
         .adjusted(-reach, -reach, reach, reach);
 }
 
+// A dotted line from a pixmap. Qt strokes a dash pattern along the whole line however little of
+// it is exposed, at several times the cost of a blit; and the form's dotted lines never move, so
+// each is painted once.
+void paintDottedLine(QPainter& painter, const QLineF& dots, const QPen& pen, const QRect& bounds) {
+    const QString key =
+        bitsKey({static_cast<qint64>(CachedKind::DottedLine), fine(dots.x1()), fine(dots.y1()),
+                 fine(dots.x2()), fine(dots.y2()), pen.color().rgba(), fine(pen.widthF())});
+    paintCached(painter, bounds, key, [&](QPainter& offscreen) {
+        offscreen.setPen(pen);
+        offscreen.drawLine(dots);
+    });
+}
+
+// A wide line's round end: a disc as wide as the stroke. Qt's own round caps cost as much
+// again as the line, a cached disc a small blit.
+void paintRoundEnd(QPainter& painter, QPointF end, const QPen& pen) {
+    const double width = pen.widthF();
+    const QRectF disc(end - QPointF(width / 2, width / 2), QSizeF(width, width));
+    const QString key =
+        bitsKey({static_cast<qint64>(CachedKind::RoundEnd), pen.color().rgba(), fine(width)});
+    paintCached(painter, disc, key, [&](QPainter& offscreen) {
+        offscreen.setPen(Qt::NoPen);
+        offscreen.setBrush(pen.color());
+        offscreen.drawEllipse(disc);
+    });
+}
+
 void paintLine(QPainter& painter, const Line& line, const PixelGrid& grid,
                const QPalette& palette) {
     const double width = grid.strokeWidth(line.BorderWidth);
     const QPen pen = linePen(line, palette, width);
     const QPointF from = grid.snap(grid.point(line.X1, line.Y1), width);
     const QPointF to = grid.snap(grid.point(line.X2, line.Y2), width);
-    painter.setPen(pen);
     if (line.BorderStyle == BorderStyle::Dot) {
         const auto [start, end] = dottedEnds(from, to, width, grid);
-        painter.drawLine(start, end);
+        paintDottedLine(painter, QLineF(start, end), pen, lineBounds(line, grid));
         return;
     }
+    painter.setPen(pen);
     painter.drawLine(from, to);
     if (line.BorderWidth > 1) {
         paintRoundEnd(painter, from, pen);
