@@ -42,8 +42,11 @@ class AccessibleMillWindow : public QAccessibleWidget {
             QAccessible::registerAccessibleInterface(text); // the registry owns it from here
             texts_.push_back(text);
         }
+        changes_ = QObject::connect(&window, &MillWindow::controlChanged, &window,
+                                    [this](ControlId id) { announceChange(id); });
     }
     ~AccessibleMillWindow() override {
+        QObject::disconnect(changes_);
         for (PaintedText* text : texts_)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(text));
     }
@@ -83,7 +86,28 @@ class AccessibleMillWindow : public QAccessibleWidget {
   private:
     int widgetCount() const { return QAccessibleWidget::childCount(); }
 
+    // Tells assistive technology of a change to one of the painted texts.
+    void announceChange(ControlId id) {
+        if (!QAccessible::isActive())
+            return; // no assistive technology listens, and Qt would drop the events
+        PaintedText* text = paintedText(id);
+        if (!text)
+            return;
+        if (text->takeCaptionChange()) {
+            QAccessibleEvent named(text, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&named);
+            QAccessibleValueChangeEvent valued(text, text->text(QAccessible::Value));
+            QAccessible::updateAccessibility(&valued);
+        }
+        if (text->takeVisibilityChange()) {
+            QAccessibleEvent shown(text, text->state().invisible ? QAccessible::ObjectHide
+                                                                 : QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
+    }
+
     std::vector<PaintedText*> texts_;
+    QMetaObject::Connection changes_;
 };
 
 QAccessibleInterface* millWindowFactory(const QString&, QObject* object) {
@@ -102,27 +126,6 @@ void exposeToAssistiveTechnology(MillWindow& window) {
     for (const auto& [widget, caption] : CaptionOf)
         window.findChild<QWidget*>(QLatin1String(widget.data(), qsizetype(widget.size())))
             ->setAccessibleName(toQString(window.form().get<Label>(caption).Caption));
-}
-
-void announceChange(MillWindow& window, ControlId id) {
-    if (!QAccessible::isActive())
-        return; // no assistive technology listens, and Qt would drop the events
-    auto* accessible =
-        dynamic_cast<AccessibleMillWindow*>(QAccessible::queryAccessibleInterface(&window));
-    PaintedText* text = accessible ? accessible->paintedText(id) : nullptr;
-    if (!text)
-        return;
-    if (text->takeCaptionChange()) {
-        QAccessibleEvent named(text, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&named);
-        QAccessibleValueChangeEvent valued(text, text->text(QAccessible::Value));
-        QAccessible::updateAccessibility(&valued);
-    }
-    if (text->takeVisibilityChange()) {
-        QAccessibleEvent shown(text, text->state().invisible ? QAccessible::ObjectHide
-                                                             : QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
-    }
 }
 
 } // namespace molen

@@ -6,8 +6,6 @@
 // the painted readouts and banner as static texts that follow their captions.
 #pragma once
 
-#include "model/form_model.h"
-
 namespace molen {
 
 class MillWindow;
@@ -22,6 +20,4 @@ void exposeToAssistiveTechnology(MillWindow& window);
 
 // Tells assistive technology that control `id` has changed, if it is one of the painted texts
 // and its caption or visibility differs from what was last told.
-void announceChange(MillWindow& window, ControlId id);
-
 } // namespace molen

@@ -88,7 +88,7 @@ void MillWindow::showChanges() {
         if (controls_.widget(id))
             controls_.sync(id);
         timers_.follow(id);
-        announceChange(*this, id);
+        emit controlChanged(id);
     }
     shownGeneration_ = form_.generation();
     if (!stale.isEmpty())

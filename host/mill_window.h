@@ -45,6 +45,8 @@ class MillWindow : public QWidget {
   signals:
     // Emitted at the start of every delivery, before the procedure runs.
     void delivering(molen::MillEvent event);
+    // Emitted for each control that a delivery changed, once the window has taken the change in.
+    void controlChanged(molen::ControlId id);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
