@@ -3,6 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The kinds of control on the form and their properties, under their usual names (Caption, Left).
+// A property that some values would make invalid (a scroll bar's Value, a timer's Interval) is
+// read by a call and written through a set function that refuses those values; every other
+// property is a plain field.
 #pragma once
 
 #include <cstdint>
