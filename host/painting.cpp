@@ -42,7 +42,7 @@ QString bitsKey(std::initializer_list<qint64> numbers) {
     return QString(reinterpret_cast<const QChar*>(bits.data()), static_cast<qsizetype>(size));
 }
 
-enum class CachedKind : qint64 { RoundEnd = 1, DottedLine };
+enum class CachedKind : qint64 { Label = 1, Shape, RoundEnd, DottedLine };
 
 // A length or position as a whole number of 1/1024 pixels.
 qint64 fine(double pixels) { return std::llround(pixels * 1024); }
@@ -75,17 +75,17 @@ void paintCached(QPainter& painter, const QRectF& box, const QString& key, Draw 
 // A label's opaque box is the button face, as the theme has it now.
 constexpr Colour LabelBackground = Colour::of(SystemColour::ButtonFace);
 
-QString colourKey(const Colour& colour, const QPalette& palette) {
-    return QString::number(toQColor(colour, palette).rgba(), 16);
+qint64 colourKey(const Colour& colour, const QPalette& palette) {
+    return toQColor(colour, palette).rgba();
 }
 
+// The numbers' bits, then the face's name, a NUL (which no face name holds) and the caption.
 QString labelKey(const Label& label, const QRect& box, const QPalette& palette) {
-    return QStringLiteral("label|") + toQString(label.Caption) + u'|' + toQString(label.Font.Name) +
-           u'|' + QString::number(std::lround(label.Font.Size * 100)) + u'|' +
-           QString::number(label.Font.Weight) + u'|' + colourKey(label.ForeColor, palette) + u'|' +
-           colourKey(LabelBackground, palette) + u'|' +
-           QString::number(static_cast<int>(label.Alignment)) + u'|' +
-           QString::number(box.width()) + u'x' + QString::number(box.height());
+    return bitsKey({static_cast<qint64>(CachedKind::Label), std::lround(label.Font.Size * 100),
+                    label.Font.Weight, colourKey(label.ForeColor, palette),
+                    colourKey(LabelBackground, palette), static_cast<qint64>(label.Alignment),
+                    box.width(), box.height()}) +
+           toQString(label.Font.Name) + QChar(0) + toQString(label.Caption);
 }
 
 void drawLabel(QPainter& painter, const Label& label, const QRect& box, const QPalette& palette) {
@@ -198,10 +198,9 @@ QRectF circleBox(const Shape& shape, const PixelGrid& grid) {
 }
 
 QString shapeKey(const Shape& shape, const QRect& box, const QPalette& palette) {
-    return QStringLiteral("shape|") + QString::number(static_cast<int>(shape.Shape)) + u'|' +
-           QString::number(static_cast<int>(shape.FillStyle)) + u'|' +
-           colourKey(shape.FillColor, palette) + u'|' + colourKey(shape.BorderColor, palette) +
-           u'|' + QString::number(box.width()) + u'x' + QString::number(box.height());
+    return bitsKey({static_cast<qint64>(CachedKind::Shape), static_cast<qint64>(shape.Shape),
+                    static_cast<qint64>(shape.FillStyle), colourKey(shape.FillColor, palette),
+                    colourKey(shape.BorderColor, palette), box.width(), box.height()});
 }
 
 // The outline is a ring a stroke wide just inside the box, filled rather than stroked: an
