@@ -4,12 +4,22 @@
 
 #include "host/qt_values.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
+#include <QResource>
 
 namespace molen {
 namespace {
 
 constexpr QLatin1StringView FormFace("MS Sans Serif");
+
+// A resource's bytes, in place where it is stored uncompressed.
+QByteArray bytesOf(const QResource& resource) {
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        return resource.uncompressedData();
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                   static_cast<qsizetype>(resource.size()));
+}
 
 // The face built into the program (host/CMakeLists.txt), registered on first use; empty if it
 // could not be.
@@ -18,7 +28,7 @@ QString shippedFamily() {
         QString name;
         for (const char* file :
              {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
-            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+            const int id = QFontDatabase::addApplicationFontFromData(bytesOf(QResource(file)));
             if (const QStringList families = QFontDatabase::applicationFontFamilies(id);
                 !families.isEmpty())
                 name = families.first();
