@@ -4,26 +4,16 @@
 
 #include "host/mill_icon.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include <QDirIterator>
 
 namespace molen {
 
-QImage renderMillIcon(int size) {
-    QSvgRenderer drawing(QStringLiteral(":/molen.svg"));
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    drawing.render(&painter);
-    return image;
-}
-
 QIcon millIcon() {
     QIcon icon;
-    for (const int size : MillIconSizes)
-        icon.addPixmap(QPixmap::fromImage(renderMillIcon(size)));
+    QDirIterator pictures(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
     return icon;
 }
 
