@@ -54,7 +54,7 @@ def judge(r):
                  for k in ("first_frame_ms", "cpu_s", "peak_rss_mb")} for who in ("molen", "floor")}
     mill, floor = med["molen"], med["floor"]
     sail = r["instructions"]["molen sail"], r["instructions"]["floor sail"]
-    cost = {b["name"]: b["cpu_time"] for b in r["procedures"]}
+    cost = {b["run_name"]: b["cpu_time"] for b in r["procedures"]}
     ticks = [(name, cost[name] / cost["standardRoundTrip"])
              for name in ("Timer1_Timer", "Timer2_Timer")]
     return [
@@ -125,8 +125,8 @@ def desktop_report(r, picture):
     kinds = [(k, f"{r['instructions']['molen ' + k]:.0f}", f"{r['instructions']['floor ' + k]:.0f}",
               f"{r['instructions']['molen ' + k] / r['instructions']['floor ' + k]:.2f}")
              for k in ("sail", "stone", "banner")]
-    base = next(b["cpu_time"] for b in r["procedures"] if b["name"] == "standardRoundTrip")
-    costs = [(b["name"], f"{b['cpu_time']:.1f} {b['time_unit']}", f"{b['cpu_time'] / base:.2f}")
+    base = next(b["cpu_time"] for b in r["procedures"] if b["run_name"] == "standardRoundTrip")
+    costs = [(b["run_name"], f"{b['cpu_time']:.1f} {b['time_unit']}", f"{b['cpu_time'] / base:.2f}")
              for b in r["procedures"]]
     return "\n\n".join([
         "# Performance", "Written by `bash bench/run`. Every figure is a count, an error against "
@@ -156,15 +156,16 @@ def desktop_report(r, picture):
         "## Instructions per tick", "Counted by callgrind over the ticks alone, each followed by "
         "its repaint on the offscreen platform.",
         table(("tick", "mill", "floor", "ratio"), kinds),
-        "## Procedure costs", "Google Benchmark, without a window; the floor is the standard "
-        "library's own round trip of a double through text.",
+        "## Procedure costs", "Google Benchmark, without a window, the median of five runs; the "
+        "floor is the standard library's own round trip of a double through text.",
         table(("benchmark", "CPU time", "against the floor"), costs)]) + "\n"
 
 
 def main(folder, report_path, picture_path, *winds):
     folder = Path(folder)
     r = {"machine": load(folder, "machine.json"),
-         "procedures": load(folder, "procedures.json")["benchmarks"],
+         "procedures": [b for b in load(folder, "procedures.json")["benchmarks"]
+                        if b["aggregate_name"] == "median"],
          "timing": [load(folder, f"timing-{wind}.json") for wind in winds],
          "starve": load(folder, "starve.json"),
          "whole": load(folder, "whole.jsonl"),
