@@ -87,7 +87,7 @@ class AccessibleMillWindow : public QAccessibleWidget {
     int widgetCount() const { return QAccessibleWidget::childCount(); }
 
     // Tells assistive technology of a change to one of the painted texts.
-    void announceChange(ControlId id) {
+    void announceChange(ControlId id) const {
         if (!QAccessible::isActive())
             return; // no assistive technology listens, and Qt would drop the events
         PaintedText* text = paintedText(id);

@@ -15,7 +15,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -53,6 +52,7 @@ MillWindow::MillWindow(FormModel form)
     , timers_(*this, form_, [this](ControlId id) { onTimerTick(id); }) {
     installMillWindowAccessibility();
     setWindowTitle(toQString(form_.form().Caption));
+    setWindowIcon(millIcon());
     fillWithFormColour();
     resize(grid_.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
     connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
@@ -68,9 +68,6 @@ void MillWindow::open() {
     show();
     widget("Command1")->setFocus();
     timers_.start();
-    // The icon takes as long to render and hand to the window system as the rest of the window
-    // does to appear; the window shows first, and the icon follows from the event loop.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(millIcon()); });
 }
 
 void MillWindow::deliver(MillEvent event) {

@@ -127,7 +127,7 @@ bool fromWholeThousandths(double value, Digits& d) {
         thousandths / 1000 != value)
         return false;
     const auto whole = static_cast<std::int64_t>(std::abs(thousandths));
-    const auto end = std::to_chars(d.digits.data(), d.digits.data() + d.digits.size(), whole).ptr;
+    auto* const end = std::to_chars(d.digits.data(), d.digits.data() + d.digits.size(), whole).ptr;
     d.count = static_cast<std::size_t>(end - d.digits.data());
     d.point = static_cast<int>(d.count) - 3;
     d.negative = value < 0;
@@ -224,8 +224,8 @@ std::string scaledInteger(const Digits& d, int decimals, std::size_t width) {
 void appendFixedDecimal(std::string& out, double value, int wholeDigits, int decimals,
                         bool withPoint) {
     const Digits d = significantDigits(value);
-    const std::string scaled =
-        scaledInteger(d, decimals, static_cast<std::size_t>(wholeDigits + decimals));
+    const std::string scaled = scaledInteger(
+        d, decimals, static_cast<std::size_t>(wholeDigits) + static_cast<std::size_t>(decimals));
     if (d.negative && scaled.find_first_not_of('0') != std::string::npos)
         out.push_back('-');
     const std::size_t whole = scaled.size() - static_cast<std::size_t>(decimals);
