@@ -7,38 +7,22 @@
 #include "host/mill_window.h"
 #include "host/painted_text.h"
 #include "host/qt_values.h"
+#include "host/windowed_controls.h"
+#include "model/form1.h"
 
 #include <QAccessibleWidget>
-#include <array>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 namespace molen {
 namespace {
-
-// Each widget and the label whose caption names it.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> CaptionOf{{
-    {"VScroll1", "Label2"},
-    {"Text2", "Label4"},
-    {"HScroll1", "Label5"},
-    {"Text4", "Label5"},
-    {"HScroll2", "Label8"},
-    {"Text8", "Label8"},
-}};
-
-// The painted texts that change as the mill runs, the banner first, then top to bottom.
-constexpr std::array<std::string_view, 5> ShownTexts{"Label10", "Label6", "Label7", "Label9",
-                                                     "Label1"};
 
 // The window with its widgets (as Qt exposes them) and then the painted texts as children.
 class AccessibleMillWindow : public QAccessibleWidget {
   public:
     explicit AccessibleMillWindow(MillWindow& window)
         : QAccessibleWidget(&window, QAccessible::Window) {
-        for (const std::string_view name : ShownTexts) {
-            auto* text =
-                new PaintedText(window, window.form(), window.grid(), window.form().find(name));
+        for (const Handle<Label> label : form1::LiveTexts) {
+            auto* text = new PaintedText(window, window.form(), window.grid(), label.id);
             QAccessible::registerAccessibleInterface(text); // the registry owns it from here
             texts_.push_back(text);
         }
@@ -122,10 +106,9 @@ void installMillWindowAccessibility() {
     QAccessible::installFactory(millWindowFactory); // Qt installs a factory only once
 }
 
-void exposeToAssistiveTechnology(MillWindow& window) {
-    for (const auto& [widget, caption] : CaptionOf)
-        window.findChild<QWidget*>(QLatin1String(widget.data(), qsizetype(widget.size())))
-            ->setAccessibleName(toQString(window.form().get<Label>(caption).Caption));
+void exposeToAssistiveTechnology(MillWindow& window, const WindowedControls& controls) {
+    for (const auto& [control, caption] : form1::CaptionOf)
+        controls.widget(control)->setAccessibleName(toQString(window.form().get(caption).Caption));
 }
 
 } // namespace molen

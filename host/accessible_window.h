@@ -9,15 +9,14 @@
 namespace molen {
 
 class MillWindow;
+class WindowedControls;
 
 // Gives every MillWindow its interface. Qt keeps the first interface it makes for a widget, so
 // this must come before a window's first change that Qt announces, such as its title.
 void installMillWindowAccessibility();
 
-// Names the window's widgets after their captions. Call once they exist. (The painted texts are
-// children of every MillWindow's interface from the start.)
-void exposeToAssistiveTechnology(MillWindow& window);
+// Names the window's widgets after their captions. (The painted texts are children of every
+// MillWindow's interface from the start.)
+void exposeToAssistiveTechnology(MillWindow& window, const WindowedControls& controls);
 
-// Tells assistive technology that control `id` has changed, if it is one of the painted texts
-// and its caption or visibility differs from what was last told.
 } // namespace molen

@@ -4,10 +4,13 @@
 
 #include "host/mill_window.h"
 
+#include "drawing/form_drawing.h"
 #include "host/accessible_window.h"
 #include "host/mill_icon.h"
+#include "host/qt_painter.h"
 #include "host/qt_values.h"
 #include "host/slot_guard.h"
+#include "model/form1.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -24,17 +27,6 @@ namespace {
 // Procedures that an error ended early; silent unless QT_LOGGING_RULES turns on its info.
 Q_LOGGING_CATEGORY(lcProcedures, "molen.procedures", QtWarningMsg)
 
-// Qt clips to one rectangle far more cheaply than to many, so a region that fills at least
-// half of its bounding rectangle is repainted as that rectangle.
-QRegion cheapestToRepaint(const QRegion& region) {
-    long area = 0;
-    for (const QRect& rect : region)
-        area += static_cast<long>(rect.width()) * rect.height();
-    const QRect bounds = region.boundingRect();
-    return 2 * area >= static_cast<long>(bounds.width()) * bounds.height() ? QRegion(bounds)
-                                                                           : region;
-}
-
 // The frame's top left: centred in `area`, but never beyond its top or left edge.
 QPoint framePosition(const QSize& frame, const QRect& area) {
     QRect centred({}, frame);
@@ -46,18 +38,19 @@ QPoint framePosition(const QSize& frame, const QRect& area) {
 
 MillWindow::MillWindow(FormModel form)
     : form_(std::move(form))
-    , grid_(PixelGrid::forScreen(QGuiApplication::primaryScreen()))
-    , canvas_(form_, grid_)
+    , grid_(gridForScreen(QGuiApplication::primaryScreen()))
+    , stale_(form_, grid_)
     , controls_(*this, form_, grid_)
     , timers_(*this, form_, [this](ControlId id) { onTimerTick(id); }) {
     installMillWindowAccessibility();
     setWindowTitle(toQString(form_.form().Caption));
     setWindowIcon(millIcon());
     fillWithFormColour();
-    resize(grid_.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight}).size());
-    connect(qobject_cast<QAbstractButton*>(widget("Command1")), &QAbstractButton::clicked, this,
+    resize(toQRect(grid_.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight})).size());
+    connect(qobject_cast<QAbstractButton*>(controls_.widget(form1::Command1.id)),
+            &QAbstractButton::clicked, this,
             [this] { runGuarded("clicked", [this] { deliver(MillEvent::Command1Click); }); });
-    exposeToAssistiveTechnology(*this);
+    exposeToAssistiveTechnology(*this, controls_);
     deliver(MillEvent::Load);
 }
 
@@ -66,7 +59,7 @@ MillWindow::~MillWindow() = default;
 void MillWindow::open() {
     placeOnScreen();
     show();
-    widget("Command1")->setFocus();
+    controls_.widget(form1::Command1.id)->setFocus();
     timers_.start();
 }
 
@@ -80,19 +73,18 @@ void MillWindow::deliver(MillEvent event) {
 }
 
 void MillWindow::showChanges() {
-    QRegion stale;
     for (ControlId id = 0; id < form_.controls().size(); ++id) {
         if (form_.changedAt(id) <= shownGeneration_)
             continue;
-        stale += canvas_.takeStaleRegion(id);
+        stale_.follow(id);
         if (controls_.widget(id))
             controls_.sync(id);
         timers_.follow(id);
         emit controlChanged(id);
     }
     shownGeneration_ = form_.generation();
-    if (!stale.isEmpty())
-        update(cheapestToRepaint(stale));
+    if (const auto stale = stale_.take(); !stale.empty())
+        update(toQRegion(stale));
 }
 
 void MillWindow::onTimerTick(ControlId id) {
@@ -100,13 +92,16 @@ void MillWindow::onTimerTick(ControlId id) {
         runGuarded("timeout", [&] { deliver(*tick); });
 }
 
-QWidget* MillWindow::widget(std::string_view name) const {
-    return controls_.widget(form_.find(name));
-}
-
 void MillWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    canvas_.paint(painter, event->region(), palette());
+    // The painter's own ratio: a redirected painter's scale, as in QWidget::render, is not the
+    // device's.
+    const double ratio = painter.deviceTransform().m11();
+    QtTextMeasure measure(ratio);
+    paintDisplayList(
+        painter,
+        drawing::drawExposed(form_, grid_.onDevice(ratio), measure, toRects(event->region())),
+        palette());
 }
 
 void MillWindow::resizeEvent(QResizeEvent* event) {

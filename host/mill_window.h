@@ -6,7 +6,8 @@
 // event to its procedure through one dispatch point.
 #pragma once
 
-#include "host/canvas.h"
+#include "drawing/pixel_grid.h"
+#include "drawing/stale_region.h"
 #include "host/timer_bank.h"
 #include "host/windowed_controls.h"
 #include "mill/events.h"
@@ -15,7 +16,6 @@
 #include <QRegion>
 #include <QWidget>
 #include <optional>
-#include <string_view>
 
 namespace molen {
 
@@ -41,7 +41,7 @@ class MillWindow : public QWidget {
     // The form's widgets and QTimers are its children, each named after its control.
     const FormModel& form() const { return form_; }
     // Where the form's twips fall on this window's logical pixels.
-    const PixelGrid& grid() const { return grid_; }
+    const drawing::PixelGrid& grid() const { return grid_; }
   signals:
     // Emitted at the start of every delivery, before the procedure runs.
     void delivering(molen::MillEvent event);
@@ -61,11 +61,10 @@ class MillWindow : public QWidget {
     void placeOnScreen();
     void placeAgainWithFrame();
     void fillWithFormColour();
-    QWidget* widget(std::string_view name) const;
 
     FormModel form_;
-    PixelGrid grid_;
-    Canvas canvas_;
+    drawing::PixelGrid grid_;
+    drawing::StaleRegion stale_;
     WindowedControls controls_;
     TimerBank timers_;
     std::uint64_t shownGeneration_ = 0;

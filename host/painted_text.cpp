@@ -4,13 +4,14 @@
 
 #include "host/painted_text.h"
 
+#include "host/qt_painter.h"
 #include "host/qt_values.h"
 
 #include <utility>
 
 namespace molen {
 
-PaintedText::PaintedText(QWidget& window, const FormModel& form, const PixelGrid& grid,
+PaintedText::PaintedText(QWidget& window, const FormModel& form, const drawing::PixelGrid& grid,
                          ControlId id)
     : window_(window)
     , form_(form)
@@ -43,7 +44,7 @@ QString PaintedText::text(QAccessible::Text t) const {
 }
 
 QRect PaintedText::rect() const {
-    const QRect box = grid_.rect(label());
+    const QRect box = toQRect(grid_.rect(label()));
     return {window_.mapToGlobal(box.topLeft()), box.size()};
 }
 

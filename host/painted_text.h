@@ -6,7 +6,7 @@
 // label's caption, its place the label's box on the screen.
 #pragma once
 
-#include "host/pixel_grid.h"
+#include "drawing/pixel_grid.h"
 #include "model/form_model.h"
 
 #include <QAccessibleInterface>
@@ -18,7 +18,8 @@ namespace molen {
 class PaintedText : public QAccessibleInterface {
   public:
     // Label `id` of `form`, painted on `window` where `grid` puts it; all three outlive it.
-    PaintedText(QWidget& window, const FormModel& form, const PixelGrid& grid, ControlId id);
+    PaintedText(QWidget& window, const FormModel& form, const drawing::PixelGrid& grid,
+                ControlId id);
 
     ControlId id() const { return id_; }
     // Whether caption or visibility differ from what was last told; records them as told.
@@ -44,7 +45,7 @@ class PaintedText : public QAccessibleInterface {
 
     QWidget& window_;
     const FormModel& form_;
-    const PixelGrid& grid_;
+    const drawing::PixelGrid& grid_;
     ControlId id_;
     QString toldCaption_;
     bool toldVisible_;

@@ -5,6 +5,7 @@
 #include "host/windowed_controls.h"
 
 #include "host/focus_scroll_bar.h"
+#include "host/qt_painter.h"
 #include "host/qt_values.h"
 #include "host/slot_guard.h"
 
@@ -67,13 +68,13 @@ std::optional<Windowed> windowed(const ControlData& data) {
 
 } // namespace
 
-WindowedControls::WindowedControls(QWidget& parent, FormModel& form, const PixelGrid& grid)
+WindowedControls::WindowedControls(QWidget& parent, FormModel& form, const drawing::PixelGrid& grid)
     : form_(form) {
     for (ControlId id = 0; id < form.controls().size(); ++id) {
         widgets_.push_back(create(parent, id));
         if (const auto control = windowed(form.controls()[id].data)) {
             widgets_.back()->setObjectName(toQString(form.controls()[id].Name));
-            widgets_.back()->setGeometry(grid.rect(*control->box));
+            widgets_.back()->setGeometry(toQRect(grid.rect(*control->box)));
             sync(id);
         }
     }

@@ -6,7 +6,7 @@
 // in line with it, and writing the user's typing and scrolling back into it.
 #pragma once
 
-#include "host/pixel_grid.h"
+#include "drawing/pixel_grid.h"
 #include "model/form_model.h"
 
 #include <QWidget>
@@ -18,7 +18,7 @@ class WindowedControls {
   public:
     // Creates the widgets on `parent`, in front of everything painted on it, each named after its
     // control, and chains them for Tab in rising TabIndex.
-    WindowedControls(QWidget& parent, FormModel& form, const PixelGrid& grid);
+    WindowedControls(QWidget& parent, FormModel& form, const drawing::PixelGrid& grid);
 
     // Shows the model's text, value, caption and visibility of control `id`, where it has a
     // widget; leaves a widget that already shows them untouched.

@@ -9,22 +9,24 @@
 #include "model/controls.h"
 #include "model/handle.h"
 
+#include <array>
+
 namespace molen::form1 {
 
 inline constexpr Handle<ScrollBar> HScroll2{0, "HScroll2"};
-inline constexpr Handle<TextBox> Text8{1, "Text8"};
+inline constexpr Handle<TextBox> Text8{1, "Text8"}; // shows the stone diameter in metres
 inline constexpr Handle<Timer> Timer3{2, "Timer3"};
 inline constexpr Handle<ScrollBar> HScroll1{3, "HScroll1"};
-inline constexpr Handle<TextBox> Text7{4, "Text7"};
-inline constexpr Handle<TextBox> Text6{5, "Text6"};
+inline constexpr Handle<TextBox> Text7{4, "Text7"}; // hidden: the stone tick interval, ms
+inline constexpr Handle<TextBox> Text6{5, "Text6"}; // hidden: the stone angle, degrees
 inline constexpr Handle<Timer> Timer2{6, "Timer2"};
-inline constexpr Handle<TextBox> Text5{7, "Text5"};
-inline constexpr Handle<TextBox> Text4{8, "Text4"};
+inline constexpr Handle<TextBox> Text5{7, "Text5"}; // hidden: Text2 as the stone tick took it
+inline constexpr Handle<TextBox> Text4{8, "Text4"}; // shows the transmission ratio
 inline constexpr Handle<Timer> Timer1{9, "Timer1"};
 inline constexpr Handle<ScrollBar> VScroll1{10, "VScroll1"};
-inline constexpr Handle<TextBox> Text3{11, "Text3"};
-inline constexpr Handle<TextBox> Text2{12, "Text2"};
-inline constexpr Handle<TextBox> Text1{13, "Text1"};
+inline constexpr Handle<TextBox> Text3{11, "Text3"}; // hidden: the sail tick interval, ms
+inline constexpr Handle<TextBox> Text2{12, "Text2"}; // shows the sail passes per minute
+inline constexpr Handle<TextBox> Text1{13, "Text1"}; // hidden: the sail angle, degrees
 inline constexpr Handle<CommandButton> Command1{14, "Command1"};
 inline constexpr Handle<Label> Label10{15, "Label10"};
 inline constexpr Handle<Line> Line18{16, "Line18"};
@@ -61,5 +63,23 @@ inline constexpr Handle<Shape> Shape2{46, "Shape2"};
 inline constexpr Handle<Label> Label6{47, "Label6"};
 
 inline constexpr ControlId ControlCount = 48;
+
+// A windowed control and the label beside it whose caption names it.
+struct NamedBy {
+    ControlId control;
+    Handle<Label> caption;
+};
+inline constexpr std::array<NamedBy, 6> CaptionOf{{
+    {VScroll1.id, Label2},
+    {Text2.id, Label4},
+    {HScroll1.id, Label5},
+    {Text4.id, Label5},
+    {HScroll2.id, Label8},
+    {Text8.id, Label8},
+}};
+
+// The labels whose captions change as the mill runs: the banner, then the readouts top to
+// bottom, then the advice.
+inline constexpr std::array<Handle<Label>, 5> LiveTexts{Label10, Label6, Label7, Label9, Label1};
 
 } // namespace molen::form1

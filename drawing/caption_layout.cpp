@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "drawing/caption_layout.h"
+
+namespace molen::drawing {
+namespace {
+
+std::string_view withoutTrailingSpaces(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+// The words of `caption`, each with the spaces that follow it.
+std::vector<std::string_view> words(std::string_view caption) {
+    std::vector<std::string_view> result;
+    std::size_t start = 0;
+    while (start < caption.size()) {
+        std::size_t end = caption.find_first_not_of(' ', caption.find(' ', start));
+        if (end == std::string_view::npos)
+            end = caption.size();
+        result.push_back(caption.substr(start, end - start));
+        start = end;
+    }
+    return result;
+}
+
+} // namespace
+
+std::vector<std::string> wrapAtWords(std::string_view caption, double width, const Font& font,
+                                     double pixelSize, TextMeasure& measure) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (const std::string_view word : words(caption)) {
+        std::string candidate = line + std::string(word);
+        if (!line.empty() &&
+            measure.advance(withoutTrailingSpaces(candidate), font, pixelSize) > width) {
+            lines.push_back(std::move(line));
+            line = std::string(word);
+        } else {
+            line = std::move(candidate);
+        }
+    }
+    lines.push_back(std::move(line));
+    return lines;
+}
+
+std::vector<CaptionLine> layOutCaption(std::string_view caption, const Rect& box, const Font& font,
+                                       double pixelSize, Alignment alignment,
+                                       TextMeasure& measure) {
+    const LineMetrics metrics = measure.metrics(font, pixelSize);
+    std::vector<CaptionLine> placed;
+    for (const std::string& line : wrapAtWords(caption, box.width, font, pixelSize, measure)) {
+        const std::string_view shown = withoutTrailingSpaces(line);
+        const double width = measure.advance(shown, font, pixelSize);
+        double x = box.left;
+        if (alignment == Alignment::Right)
+            x += box.width - width;
+        else if (alignment == Alignment::Centre)
+            x += (box.width - width) / 2;
+        const double row = static_cast<double>(placed.size());
+        placed.push_back(
+            {std::string(shown), x, box.top + metrics.ascent + row * metrics.lineHeight});
+    }
+    return placed;
+}
+
+} // namespace molen::drawing
