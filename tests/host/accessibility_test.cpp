@@ -30,7 +30,7 @@ std::vector<QAccessibleInterface*> staticTexts(QAccessibleInterface* window) {
 class Accessibility : public WindowTest {
   protected:
     QAccessibleInterface* textOf(std::string_view label) {
-        const QRect box = window.grid().rect(window.form().get<Label>(label));
+        const QRect box = toQRect(window.grid().rect(window.form().get<Label>(label)));
         for (QAccessibleInterface* text : staticTexts(accessible(&window))) {
             if (text->rect() == QRect(window.mapToGlobal(box.topLeft()), box.size()))
                 return text;

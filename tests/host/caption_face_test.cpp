@@ -17,7 +17,8 @@ class Captions : public WindowTest {
   protected:
     // The rows of `label`'s box that hold ink, as runs of rows: one run for each line of text.
     std::vector<std::pair<int, int>> inkedLines(const QImage& picture, std::string_view label) {
-        const QRect box = window.grid().rect(window.form().get<Label>(label)) & picture.rect();
+        const QRect box =
+            toQRect(window.grid().rect(window.form().get<Label>(label))) & picture.rect();
         const QColor face = window.palette().color(QPalette::Button);
         std::vector<std::pair<int, int>> lines;
         bool inLine = false;

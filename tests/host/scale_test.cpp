@@ -91,7 +91,7 @@ class OnScaledScreen : public WindowTest {
 
     // The label's box down to where a widget below overlaps it.
     QRect box(std::string_view label) const {
-        QRect box = window.grid().rect(window.form().get<Label>(label));
+        QRect box = toQRect(window.grid().rect(window.form().get<Label>(label)));
         for (const QWidget* widget : window.findChildren<QWidget*>()) {
             const QRect over = widget->geometry();
             if (widget->isVisible() && over.intersects(box) && over.top() > box.top())

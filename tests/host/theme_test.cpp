@@ -61,7 +61,7 @@ class DarkTheme : public WindowTest {
     ~DarkTheme() override { QApplication::setPalette(light_); }
 
     QRect box(std::string_view label) const {
-        return window.grid().rect(window.form().get<Label>(label));
+        return toQRect(window.grid().rect(window.form().get<Label>(label)));
     }
 
     QPalette light_ = QApplication::palette();

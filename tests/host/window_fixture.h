@@ -6,6 +6,7 @@
 #pragma once
 
 #include "host/mill_window.h"
+#include "host/qt_painter.h"
 #include "model/initial_form.h"
 
 #include <QCoreApplication>

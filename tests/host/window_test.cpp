@@ -87,8 +87,10 @@ TEST_F(SailsAndStone, ASailTickDrawsTheSailsAtTheirNewAngle) {
     EXPECT_GE(samplesShowing(image, line("Line1"), Red, 0), 9);
     EXPECT_NE(pixelAt(image, 5000, 2100), Red) << "the sail's upright position is cleared";
 
-    EXPECT_TRUE(redrawn.contains(window.grid().point(5000, 2100).toPoint()));
-    EXPECT_FALSE(redrawn.contains(window.grid().point(1600, 3400).toPoint()))
+    EXPECT_TRUE(redrawn.contains(
+        QPointF(window.grid().pixels(5000), window.grid().pixels(2100)).toPoint()));
+    EXPECT_FALSE(
+        redrawn.contains(QPointF(window.grid().pixels(1600), window.grid().pixels(3400)).toPoint()))
         << "the stone is left alone";
     EXPECT_NE(redrawn.intersected(window.rect()), QRegion(window.rect()));
 }
