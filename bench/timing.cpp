@@ -22,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -96,8 +97,12 @@ int main(int argc, char** argv) {
 
     MillWindow window(InitialForm());
     TickRecorder recorder(window);
-    QObject::connect(&window, &MillWindow::delivering,
-                     [&](MillEvent event) { recorder.record(event); });
+    // Each form timer is a QTimer named after it; its timeout is the tick's arrival.
+    for (const auto& [name, event] : {std::pair{"Timer1", MillEvent::Timer1Tick},
+                                      {"Timer2", MillEvent::Timer2Tick},
+                                      {"Timer3", MillEvent::Timer3Tick}})
+        QObject::connect(window.findChild<QTimer*>(name), &QTimer::timeout,
+                         [&recorder, event = event] { recorder.record(event); });
     window.open();
     auto* slider = qobject_cast<QAbstractSlider*>(window.findChild<QWidget*>("VScroll1"));
     std::mt19937 random(140);

@@ -34,8 +34,9 @@ std::vector<std::string> wrapAtWords(std::string_view caption, double width, con
     std::string line;
     for (const std::string_view word : words(caption)) {
         std::string candidate = line + std::string(word);
-        if (!line.empty() &&
-            measure.advance(withoutTrailingSpaces(candidate), font, pixelSize) > width) {
+        const double shownWidth =
+            measure.advance(withoutTrailingSpaces(candidate), font, pixelSize);
+        if (!line.empty() && shownWidth > width) {
             lines.push_back(std::move(line));
             line = std::string(word);
         } else {

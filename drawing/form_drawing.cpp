@@ -4,6 +4,7 @@
 
 #include "drawing/form_drawing.h"
 
+#include "drawing/overloaded.h"
 #include "drawing/raster.h"
 
 #include <algorithm>
@@ -17,14 +18,6 @@ constexpr int SnapMargin = 2; // logical pixels
 
 // A label's opaque box is the button face, as the theme has it now.
 constexpr Colour LabelBackground = Colour::of(SystemColour::ButtonFace);
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-// Clang before 17 deduces no template arguments for aggregates without a guide.
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // The logical rectangle in text units of `unit` device pixels, its edges rounded to whole units.
 Rect inTextUnits(const Rect& logical, const PixelGrid& grid, double unit) {

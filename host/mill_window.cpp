@@ -64,7 +64,6 @@ void MillWindow::open() {
 }
 
 void MillWindow::deliver(MillEvent event) {
-    emit delivering(event);
     // An error ends the procedure at the failing step; what it set before stays set and is shown.
     if (const auto error = runProcedure(form_, event))
         qCInfo(lcProcedures, "%s ended early: %s", bindingOf(event).procedureName.data(),

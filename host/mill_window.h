@@ -43,8 +43,6 @@ class MillWindow : public QWidget {
     // Where the form's twips fall on this window's logical pixels.
     const drawing::PixelGrid& grid() const { return grid_; }
   signals:
-    // Emitted at the start of every delivery, before the procedure runs.
-    void delivering(molen::MillEvent event);
     // Emitted for each control that a delivery changed, once the window has taken the change in.
     void controlChanged(molen::ControlId id);
 

@@ -4,6 +4,7 @@
 
 #include "host/qt_painter.h"
 
+#include "drawing/overloaded.h"
 #include "host/qt_values.h"
 
 #include <QFontMetricsF>
@@ -12,14 +13,6 @@
 
 namespace molen {
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-// Clang before 17 deduces no template arguments for aggregates without a guide.
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 QPointF toQPoint(const drawing::Point& p) { return {p.x, p.y}; }
 QRectF toQRectF(const drawing::RectF& r) { return {r.left, r.top, r.width, r.height}; }
