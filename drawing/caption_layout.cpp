@@ -4,6 +4,8 @@
 
 #include "drawing/caption_layout.h"
 
+#include <cmath>
+
 namespace molen::drawing {
 namespace {
 
@@ -27,6 +29,10 @@ std::vector<std::string_view> words(std::string_view caption) {
 }
 
 } // namespace
+
+double TextMeasure::alignedWidth(std::string_view line, const Font& font, double pixelSize) {
+    return advance(withoutTrailingSpaces(line), font, pixelSize);
+}
 
 std::vector<std::string> wrapAtWords(std::string_view caption, double width, const Font& font,
                                      double pixelSize, TextMeasure& measure) {
@@ -52,17 +58,17 @@ std::vector<CaptionLine> layOutCaption(std::string_view caption, const Rect& box
                                        TextMeasure& measure) {
     const LineMetrics metrics = measure.metrics(font, pixelSize);
     std::vector<CaptionLine> placed;
+    double top = 0; // of the line, below the box's top
     for (const std::string& line : wrapAtWords(caption, box.width, font, pixelSize, measure)) {
         const std::string_view shown = withoutTrailingSpaces(line);
-        const double width = measure.advance(shown, font, pixelSize);
+        const double width = measure.alignedWidth(line, font, pixelSize);
         double x = box.left;
         if (alignment == Alignment::Right)
             x += box.width - width;
         else if (alignment == Alignment::Centre)
             x += (box.width - width) / 2;
-        const double row = static_cast<double>(placed.size());
-        placed.push_back(
-            {std::string(shown), x, box.top + metrics.ascent + row * metrics.lineHeight});
+        placed.push_back({std::string(shown), x, box.top + top + metrics.ascent});
+        top = std::ceil(top + metrics.lineHeight); // lines start on whole text units
     }
     return placed;
 }

@@ -31,6 +31,9 @@ class TextMeasure {
     // How far `text` in `font`, of `pixelSize` text units, advances, in text units.
     virtual double advance(std::string_view text, const Font& font, double pixelSize) = 0;
     virtual LineMetrics metrics(const Font& font, double pixelSize) = 0;
+    // The width by which a wrapped line is aligned: by default that of the line without its
+    // trailing spaces; an engine that aligns lines with their trailing spaces says so here.
+    virtual double alignedWidth(std::string_view line, const Font& font, double pixelSize);
 };
 
 // The caption's lines, breaking only after a run of spaces; a word wider than `width` keeps a
@@ -39,7 +42,8 @@ std::vector<std::string> wrapAtWords(std::string_view caption, double width, con
                                      double pixelSize, TextMeasure& measure);
 
 // `caption` in `font` of `pixelSize` laid out in `box` (text units): each line without its
-// trailing spaces, aligned by `alignment`, one line height below the last.
+// trailing spaces, aligned by `alignment`, one line height below the last, rounded up to a whole
+// text unit.
 std::vector<CaptionLine> layOutCaption(std::string_view caption, const Rect& box, const Font& font,
                                        double pixelSize, Alignment alignment, TextMeasure& measure);
 

@@ -62,10 +62,13 @@ struct CaptionLine {
     double x = 0, baseline = 0;
 };
 
-// A caption laid out in text units of `unit` device pixels each (see TextMeasure), clipped to
-// `clip` (device pixels).
+// A caption laid out in text units of `unit` device pixels each (see TextMeasure) on its opaque
+// box `clip` (device pixels), which it fills with `background` first and clips its text to.
+// `touched` holds every device pixel any part of the box touches, for a backend that draws the
+// caption as a picture of its own.
 struct Caption {
-    Rect clip;
+    Rect clip, touched;
+    Colour background;
     double unit = 1;
     molen::Font font;
     double pixelSize = 0; // of the font, in text units

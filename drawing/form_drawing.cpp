@@ -29,10 +29,10 @@ void drawLabel(const Label& label, const PixelGrid& grid, TextMeasure& measure, 
         return;
     const Rect box = grid.rect(label);
     const Rect area = grid.onDevice(box);
-    list.push_back(FillRect{area, LabelBackground});
     const double unit = measure.unit();
     const double size = grid.fontPixels(label.Font.Size) * grid.devicePixelRatio() / unit;
-    list.push_back(Caption{area, unit, label.Font, size, label.ForeColor,
+    list.push_back(Caption{area, grid.covering(box), LabelBackground, unit, label.Font, size,
+                           label.ForeColor,
                            layOutCaption(label.Caption, inTextUnits(box, grid, unit), label.Font,
                                          size, label.Alignment, measure)});
 }

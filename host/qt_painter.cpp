@@ -9,6 +9,7 @@
 
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QScreen>
 
 namespace molen {
@@ -45,17 +46,39 @@ void paintRing(QPainter& painter, const drawing::Ring& ring, const QPalette& pal
     painter.fillPath(outline, toQColor(ring.border, palette));
 }
 
-// The painter paints device pixels, which the caption's text units are `unit` of.
-void paintCaption(QPainter& painter, const drawing::Caption& caption, const QPalette& palette,
-                  double ratio) {
+// A caption is drawn on its box in a picture of the device pixels the box touches, then copied:
+// Qt places glyphs at coordinates below zero a little apart from those above, and the banner runs
+// out past the window's left edge.
+QPixmap captionPicture(const drawing::Caption& caption, const QPalette& palette, double ratio) {
+    const drawing::Rect& touched = caption.touched;
+    QPixmap picture(touched.width, touched.height);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.translate(-touched.left / ratio, -touched.top / ratio); // to the window's pixels
     painter.save();
+    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+    painter.fillRect(toQRect(caption.clip), toQColor(caption.background, palette));
     painter.setClipRect(toQRect(caption.clip));
-    const double scale = caption.unit / ratio;
-    painter.setTransform(QTransform::fromScale(scale, scale));
+    painter.restore();
+    const double scale = caption.unit / ratio; // text units to logical pixels
+    painter.scale(scale, scale);
     painter.setFont(toQFont(caption.font));
     painter.setPen(toQColor(caption.colour, palette));
     for (const drawing::CaptionLine& line : caption.lines)
         painter.drawText(QPointF(line.x, line.baseline), QString::fromStdString(line.text));
+    return picture;
+}
+
+// The painter paints device pixels, of `ratio` to each logical pixel.
+void paintCaption(QPainter& painter, const drawing::Caption& caption, const QPalette& palette,
+                  double ratio) {
+    if (caption.touched.empty())
+        return;
+    painter.save();
+    painter.resetTransform();
+    painter.drawPixmap(QPointF(caption.touched.left / ratio, caption.touched.top / ratio),
+                       captionPicture(caption, palette, ratio));
     painter.restore();
 }
 

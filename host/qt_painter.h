@@ -38,6 +38,10 @@ class QtTextMeasure : public drawing::TextMeasure {
     // Qt sizes the font from its points; the pixel size follows from them.
     double advance(std::string_view text, const Font& font, double pixelSize) override;
     drawing::LineMetrics metrics(const Font& font, double pixelSize) override;
+    // Qt aligns a line of wrapped text with its trailing spaces.
+    double alignedWidth(std::string_view line, const Font& font, double pixelSize) override {
+        return advance(line, font, pixelSize);
+    }
 
   private:
     double ratio_;
