@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace molen {
@@ -17,18 +16,22 @@ namespace {
 
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(MOLEN_DESCRIPTION));
+    // Words after one dash are whole options, as Qt's own are: "-reverse" is no "-v".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
 }
 
+// Whether the command line asks for --help or --version, as the parser that answers reads it.
+// --help-all is left to the application, whose help lists Qt's options for windows too.
 bool asksForInformation(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "-v" ||
-            argument == "--version")
-            return true;
-    }
-    return false;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(arguments); // Qt's own options are unknown here, which does not matter
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"));
 }
 
 // Messages from the toolkit while it looks for a display: held back, because a failed search

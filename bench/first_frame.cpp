@@ -7,7 +7,7 @@
 // and leaves the program running. The frame is there when a pixel on the upright red sail is red;
 // both the mill and the floor window draw that sail there from their first frame, centred on
 // the screen with the form's client area.
-#include "host/pixel_grid.h"
+#include "host/qt_painter.h"
 #include "model/initial_form.h"
 
 #include <QApplication>
@@ -25,12 +25,13 @@ using namespace molen;
 // A point on the upright sail, a quarter of the way in from its tip.
 QPoint sailPixel(const QScreen& screen) {
     const FormModel form = InitialForm();
-    const PixelGrid grid = PixelGrid::forScreen(&screen);
-    QRect client = grid.rect({0, 0, form.form().ClientWidth, form.form().ClientHeight});
+    const drawing::PixelGrid grid = gridForScreen(&screen);
+    QRect client = toQRect(grid.rect({0, 0, form.form().ClientWidth, form.form().ClientHeight}));
     client.moveCenter(screen.availableGeometry().center());
     const Line& sail = form.get<Line>("Line1");
     const QPointF inFromTip(sail.X2 + (sail.X1 - sail.X2) / 4, sail.Y2 + (sail.Y1 - sail.Y2) / 4);
-    return client.topLeft() + grid.point(float(inFromTip.x()), float(inFromTip.y())).toPoint();
+    return client.topLeft() +
+           QPointF(grid.pixels(inFromTip.x()), grid.pixels(inFromTip.y())).toPoint();
 }
 
 bool isSailRed(QScreen& screen, QPoint at) {

@@ -11,7 +11,7 @@
 
 #include <cmath>
 #include <string>
-#include <string_view>
+#include <utility>
 
 namespace molen {
 
@@ -23,22 +23,21 @@ inline double number(const FormModel& form, Handle<TextBox> field) {
     return TextToNumber(text(form, field));
 }
 
-// Writes over the field's text in the storage it already has, as every tick does.
-inline void setText(FormModel& form, Handle<TextBox> field, std::string_view value) {
-    form.edit(field).Text.assign(value);
+inline void setText(FormModel& form, Handle<TextBox> field, std::string value) {
+    form.edit(field).Text = std::move(value);
 }
 
 inline void setNumber(FormModel& form, Handle<TextBox> field, double value) {
-    setText(form, field, NumberText(value).view());
+    setText(form, field, NumberToText(value));
 }
 
-// Writes the parts, one after another, over the label's caption in the storage it already has.
-// Every part is worked out before the caption changes, so an error leaves it as it was.
+// The parts, one after another, become the label's caption. Every part is worked out before
+// the caption changes, so an error leaves it as it was.
 template <class... Parts>
 void setCaption(FormModel& form, Handle<Label> label, const Parts&... parts) {
-    std::string& caption = form.edit(label).Caption;
-    caption.clear();
+    std::string caption;
     (caption.append(parts), ...);
+    form.edit(label).Caption = std::move(caption);
 }
 
 // Worked out afresh on every tick, as the mill always has.

@@ -5,8 +5,6 @@
 // Locale-free conversions between field text and numbers; "." is the decimal separator throughout.
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,18 +19,6 @@ double TextToNumber(std::string_view text);
 // The value rounded to 15 significant digits in plain decimal ("42.8571428571429", "-44").
 // A value that is not finite, or that rounds beyond the largest double, is an ArithmeticError.
 std::string NumberToText(double value);
-
-// NumberToText's text held without the heap, for writing over a field's text as a tick does.
-class NumberText {
-  public:
-    explicit NumberText(double value);
-    std::string_view view() const { return {chars_.data(), size_}; }
-
-  private:
-    // The longest text: a sign, "0.", 323 zeros and 15 digits.
-    std::array<char, 344> chars_;
-    std::size_t size_ = 0;
-};
 
 std::string IntegerToText(std::int64_t value);
 

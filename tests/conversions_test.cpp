@@ -83,7 +83,7 @@ std::string thousandthsText(std::int64_t n) {
     return (n < 0 ? "-" : "") + digits;
 }
 
-// Slider hundredths and stone angles are whole thousandths, which have a way of their own.
+// Slider hundredths and stone angles are whole thousandths, the values the mill writes most.
 TEST(NumberToText, WritesWholeThousandthsAsTheirDigitsSay) {
     std::mt19937_64 random(20261208);
     std::uniform_int_distribution<std::int64_t> anyOf15Digits(-999'999'999'999'999,

@@ -87,6 +87,12 @@ TEST(InitialForm, StoneDiscHasTheRadiusOfItsLines) {
     expectSpokes(form, {"Line6", "Line7"}, 1600, 3400, 800);
 }
 
+TEST(InitialForm, StoneCentreLineIsDotted) {
+    const FormModel form = InitialForm();
+    EXPECT_EQ(form.get<Line>("Line8").BorderStyle, BorderStyle::Dot);
+    EXPECT_EQ(form.get<Line>("Line6").BorderStyle, BorderStyle::Solid);
+}
+
 // What the ticks draw at a given angle is where the initial form has the lines already.
 TEST(InitialForm, SailsStandWhereTheSailTickDrawsAngleZero) {
     FormModel form = runningForm();

@@ -4,6 +4,8 @@
 
 #include "floor_widget.h"
 
+#include "host/qt_painter.h"
+
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -28,6 +30,11 @@ QPointF towards(QPointF from, double degrees, double length) {
     return from + QPointF(-std::sin(radians(degrees)), -std::cos(radians(degrees))) * length;
 }
 
+// The point, given in twips, in logical pixels.
+QPointF at(const molen::drawing::PixelGrid& grid, float x, float y) {
+    return {grid.pixels(x), grid.pixels(y)};
+}
+
 QRect around(QPointF centre, double reach) {
     const int r = static_cast<int>(std::ceil(reach));
     return QRect(centre.toPoint() - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1));
@@ -36,12 +43,12 @@ QRect around(QPointF centre, double reach) {
 } // namespace
 
 FloorWidget::FloorWidget(int wind)
-    : grid_(molen::PixelGrid::forScreen(QGuiApplication::primaryScreen()))
-    , hub_(grid_.point(HubX, HubY))
-    , stoneCentre_(grid_.point(StoneX, StoneY)) {
+    : grid_(molen::gridForScreen(QGuiApplication::primaryScreen()))
+    , hub_(at(grid_, HubX, HubY))
+    , stoneCentre_(at(grid_, StoneX, StoneY)) {
     setWindowTitle("floor");
     setAutoFillBackground(true);
-    setFixedSize(grid_.rect({0, 0, ClientWidth, ClientHeight}).size());
+    setFixedSize(molen::toQRect(grid_.rect({0, 0, ClientWidth, ClientHeight})).size());
     const int interval = static_cast<int>(std::lround(6000.0 / wind));
     for (QTimer* timer : {&sailTimer_, &stoneTimer_, &bannerTimer_})
         timer->setTimerType(Qt::PreciseTimer);
@@ -79,7 +86,7 @@ void FloorWidget::bannerTick() {
 QRect FloorWidget::bannerBox() const {
     molen::Box box = Banner;
     box.Left = static_cast<float>(bannerLeft_);
-    return grid_.rect(box);
+    return molen::toQRect(grid_.rect(box));
 }
 
 void FloorWidget::paintEvent(QPaintEvent*) {

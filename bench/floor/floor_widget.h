@@ -7,7 +7,7 @@
 // measure the mill against it.
 #pragma once
 
-#include "host/pixel_grid.h"
+#include "drawing/pixel_grid.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -30,7 +30,7 @@ class FloorWidget : public QWidget {
   private:
     QRect bannerBox() const;
 
-    molen::PixelGrid grid_; // the mill's grid on this screen
+    molen::drawing::PixelGrid grid_; // the mill's grid on this screen
     QPointF hub_, stoneCentre_;
     QTimer sailTimer_;
     QTimer stoneTimer_;

@@ -39,6 +39,12 @@ if(NOT status EQUAL 1 OR NOT lines EQUAL 1 OR NOT err MATCHES "xvfb-run" OR out)
     fail("no display gives one line and status 1")
 endif()
 
+# A word after one dash is one of Qt's options, not a run of our letters: "-reverse" holds a "v".
+run_molen(ENV QT_QPA_PLATFORM=xcb ARGS -reverse)
+if(NOT status EQUAL 1 OR NOT err MATCHES "xvfb-run" OR out)
+    fail("-reverse is Qt's option, not --version")
+endif()
+
 # Qt takes its own options; anything else is refused before a window opens.
 run_molen(ENV XDG_RUNTIME_DIR=${CMAKE_CURRENT_BINARY_DIR} ARGS -platform offscreen --bogus)
 if(NOT status EQUAL 1 OR NOT err MATCHES "bogus" OR err MATCHES "'platform'")

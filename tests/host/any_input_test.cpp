@@ -5,6 +5,7 @@
 // Anything typed or pasted into the three visible fields while the mill runs, at the slowest and
 // the strongest wind: the ticks go on, nothing on screen reads "inf" or "nan", the stone's timer
 // keeps an interval a timer can take, and the next sail tick brings the wind field back.
+#include "bad_input_table.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -18,44 +19,11 @@
 namespace molen::testing_support {
 namespace {
 
-struct Entry {
-    const char* name; // names the test case
-    QString text;
-};
-
-void PrintTo(const Entry& entry, std::ostream* out) { *out << entry.name; }
-
 enum class Way { Typed, Pasted };
 
 void PrintTo(Way way, std::ostream* out) { *out << (way == Way::Typed ? "typed" : "pasted"); }
 
-using Case = std::tuple<Entry, int, Way>; // what, at which wind, how it gets in
-
-const Entry Entries[] = {
-    {"Empty", ""},
-    {"Blanks", "   "},
-    {"Letters", "abc"},
-    {"Zero", "0"},
-    {"NegativeZero", "-0"},
-    {"SignAlone", "-"},
-    {"Negative", "-5"},
-    {"Tiny", "0.0001"},
-    {"BeyondADouble", "1e400"},
-    {"BelowADouble", "1e-400"},
-    {"NotANumber", "nan"},
-    {"Infinity", "inf"},
-    {"MillisecondInterval", "6000"},
-    {"Padded", "  12  "},
-    {"Hexadecimal", "0x10"},
-    {"CommaDecimal", "1,5"},
-    {"CommaDecimalAboveTen", "12,5"},
-    {"FullwidthDigits", "１２"},
-    {"ArabicIndicDigit", QString(QChar(0x0663))},
-    {"Emoji", "\U0001F32C"},
-    {"ControlCharacter", QString(QChar(0x07))},
-    {"ThirtyThousandSevens", QString(30000, '7')},
-    {"ThirtyThousandNines", QString(30000, '9')},
-};
+using Case = std::tuple<BadInput, int, Way>; // what, at which wind, how it gets in
 
 bool readsAsNonFinite(const std::string& text) {
     std::string lower(text);
@@ -74,7 +42,7 @@ class AnyInput : public WindowTest, public testing::WithParamInterface<Case> {
         window.deliver(MillEvent::Timer2Tick);
     }
 
-    const QString& entered() const { return std::get<0>(GetParam()).text; }
+    QString entered() const { return QString::fromStdString(std::get<0>(GetParam()).text); }
     int wind() const { return std::get<1>(GetParam()); }
 
     void enter(std::string_view name) {
@@ -138,12 +106,12 @@ TEST_P(AnyInput, ASailTickFirstRestoresTheWindAtOnce) {
 
 std::string caseName(const testing::TestParamInfo<Case>& info) {
     const auto& [entry, wind, way] = info.param;
-    return std::string(entry.name) + "AtWind" + std::to_string(wind) +
-           (way == Way::Typed ? "Typed" : "Pasted");
+    return entry.name + "AtWind" + std::to_string(wind) + (way == Way::Typed ? "Typed" : "Pasted");
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, AnyInput,
-                         testing::Combine(testing::ValuesIn(Entries), testing::Values(10, 140),
+                         testing::Combine(testing::ValuesIn(badInputTable()),
+                                          testing::Values(10, 140),
                                           testing::Values(Way::Typed, Way::Pasted)),
                          caseName);
 
