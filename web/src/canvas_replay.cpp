@@ -26,7 +26,9 @@ drawing::Rect covering(const drawing::RectF& area) {
 CanvasReplay::CanvasReplay(val canvas)
     : canvas_(std::move(canvas)) {}
 
-void CanvasReplay::play(const drawing::DisplayList& list) {
+void CanvasReplay::play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringLayers) {
+    ringLayers_ = std::move(ringLayers);
+    ring_ = 0;
     for (const drawing::Operation& op : list)
         std::visit([this](const auto& operation) { (*this)(operation); }, op);
 }
@@ -41,8 +43,10 @@ void CanvasReplay::operator()(const drawing::Disc& op) { fillSpans(op.pixels, op
 
 void CanvasReplay::operator()(const drawing::Ring& op) {
     const val fill = op.fill ? val(*op.fill) : val::undefined();
-    canvas_.call<void>("ring", covering(op.outer), op.centre, op.radiusX, op.radiusY, op.width,
-                       op.border, fill);
+    const drawing::Rect layer =
+        ring_ < ringLayers_.size() ? ringLayers_[ring_] : covering(op.outer);
+    ++ring_;
+    canvas_.call<void>("ring", layer, op.centre, op.radiusX, op.radiusY, op.width, op.border, fill);
 }
 
 void CanvasReplay::operator()(const drawing::Caption& op) {

@@ -21,7 +21,9 @@ class CanvasReplay {
   public:
     explicit CanvasReplay(emscripten::val canvas);
 
-    void play(const drawing::DisplayList& list);
+    // `ringLayers` holds, for each Ring of the list in order, the device pixels of the layer it
+    // is composited on; a Ring beyond them takes the pixels that hold it.
+    void play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringLayers = {});
     void clip(const drawing::Rect& area) { canvas_.call<void>("clip", area); }
     void unclip() { canvas_.call<void>("unclip"); }
 
@@ -34,6 +36,8 @@ class CanvasReplay {
     void fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour);
 
     emscripten::val canvas_;
+    std::vector<drawing::Rect> ringLayers_;
+    std::size_t ring_ = 0;
     std::vector<int> spans_; // reused from one stroke to the next
 };
 

@@ -37,6 +37,21 @@ std::vector<ControlId> idsOf(const FormModel& form) {
     return ids;
 }
 
+// The device pixels of each shape's box that meets `exposed`, rearmost first as drawExposed
+// draws their rings. The page has always composited a ring on a layer of its box: antialiased
+// edges blend a little differently on any other.
+std::vector<drawing::Rect> shapeAreas(const FormModel& form, const drawing::PixelGrid& device,
+                                      const drawing::Rect& exposed) {
+    std::vector<drawing::Rect> areas;
+    const auto controls = form.controls();
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT
+        const auto* shape = std::get_if<Shape>(&control->data);
+        if (shape && exposed.intersects(drawing::paintedBounds(control->data, device)))
+            areas.push_back(device.onDevice(device.rect(*shape)));
+    }
+    return areas;
+}
+
 } // namespace
 
 MillPage::MillPage(val textMeasure)
@@ -131,7 +146,7 @@ int MillPage::paint(double devicePixelRatio, val canvas) {
         const drawing::DisplayList exposed =
             drawing::drawExposed(form_, device, measure_, std::span(&rect, 1));
         list.insert(list.end(), exposed.begin(), exposed.end());
-        replay.play(list);
+        replay.play(list, shapeAreas(form_, device, rect));
         replay.unclip();
     }
     return static_cast<int>(stale.size());

@@ -31,7 +31,8 @@ function backend(context, colourOf) {
     // Antialiased, as circles look best, on a transparent layer copied onto the canvas: its
     // edge pixels blend with the background as they always have on this page.
     ring({ left, top, width: w, height: h }, centre, radiusX, radiusY, width, border, fill) {
-      if (layer.width < w || layer.height < h) Object.assign(layer, { width: w, height: h });
+      // Exactly the layer's size: where the canvas's edge cuts a figure decides its edge pixels.
+      if (layer.width !== w || layer.height !== h) Object.assign(layer, { width: w, height: h });
       const c = layer.getContext('2d');
       c.setTransform(1, 0, 0, 1, -left, -top);
       c.clearRect(left, top, w, h);
@@ -39,7 +40,7 @@ function backend(context, colourOf) {
       c.ellipse(centre.x, centre.y, radiusX, radiusY, 0, 0, 2 * Math.PI);
       if (fill) Object.assign(c, { fillStyle: colourOf(fill) }).fill();
       Object.assign(c, { lineWidth: width, strokeStyle: colourOf(border) }).stroke();
-      context.drawImage(layer, 0, 0, w, h, left, top, w, h);
+      context.drawImage(layer, left, top);
     },
     caption(clip, weight, pixelSize, colour, lines) {
       clipTo(context, clip);
