@@ -133,7 +133,11 @@ bool MillPage::setValue(int id, int value) {
     }
 }
 
-void MillPage::exposeAll(int width, int height) { stale_.addAll({0, 0, width, height}); }
+drawing::Rect MillPage::exposeAll(int width, int height, double devicePixelRatio) {
+    const drawing::Rect area{0, 0, width, height};
+    stale_.addAll(area);
+    return grid_.onDevice(devicePixelRatio).onDevice(area);
+}
 
 int MillPage::paint(double devicePixelRatio, val canvas) {
     const drawing::PixelGrid device = grid_.onDevice(devicePixelRatio);

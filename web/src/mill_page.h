@@ -47,8 +47,9 @@ class MillPage {
     // False where the bar refuses the value, which leaves it as it was.
     bool setValue(int id, int value);
 
-    // The whole client area of `width` x `height` CSS pixels is to be painted afresh.
-    void exposeAll(int width, int height);
+    // The whole client area of `width` x `height` CSS pixels is to be painted afresh; returns
+    // its size in device pixels at `devicePixelRatio`, the canvas's size.
+    drawing::Rect exposeAll(int width, int height, double devicePixelRatio);
     // Paints what went stale on `canvas` (see CanvasReplay) at `devicePixelRatio`; returns how
     // many rectangles it painted.
     int paint(double devicePixelRatio, emscripten::val canvas);

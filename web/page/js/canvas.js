@@ -67,11 +67,9 @@ export class FormCanvas {
   // Fits the canvas to `width` x `height` CSS pixels at the current ratio and repaints it all.
   resize(width, height) {
     this.ratio = window.devicePixelRatio || 1;
-    this.element.width = Math.round(width * this.ratio);
-    this.element.height = Math.round(height * this.ratio);
-    this.element.style.width = `${width}px`;
-    this.element.style.height = `${height}px`;
-    this.mill.exposeAll(width, height);
+    const device = this.mill.exposeAll(width, height, this.ratio);
+    Object.assign(this.element, { width: device.width, height: device.height });
+    Object.assign(this.element.style, { width: `${width}px`, height: `${height}px` });
     this.invalidate();
   }
 
