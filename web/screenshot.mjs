@@ -26,7 +26,7 @@ await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
 const browser = await chromium.launch(chromiumOptions);
 const page = await browser.newPage({ viewport: { width: 800, height: 680 } });
 await page.goto(`http://127.0.0.1:${server.address().port}/`);
-await page.waitForFunction(() => window.molenPage?.firstFrame > 0);
+await page.waitForFunction(() => performance.getEntriesByName('molen-first-frame').length > 0);
 await page.keyboard.press('Space'); // the button has the focus: release the brake
 await page.keyboard.press('Tab');
 await page.keyboard.press('Tab'); // the wind slider

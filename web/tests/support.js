@@ -17,7 +17,8 @@ export async function openHeld(page) {
   await page.clock.install({ time: 0 });
   await page.clock.pauseAt(1000);
   await page.goto('/');
-  await page.waitForFunction(() => window.molenPage !== undefined);
+  // The page is up once its button takes the focus; it starts its timers at the same moment.
+  await expect(page.getByRole('button')).toBeFocused();
   await page.clock.runFor(20); // one banner tick and a frame: the first screen is painted
   return errors;
 }

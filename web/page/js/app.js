@@ -4,7 +4,7 @@
 // The page's host for the mill: builds the frame, canvas, controls and timers around the model
 // and delivers every event at one dispatch point, as the desktop window does.
 
-import { Event, openMill } from './mill.js';
+import { openMill } from './mill.js';
 import { FormCanvas } from './canvas.js';
 import { WindowedControls } from './controls.js';
 import { openFrame } from './frame.js';
@@ -13,39 +13,34 @@ import { cssFont } from './text.js';
 import { TimerBank } from './timers.js';
 
 export async function openPage(frame) {
-  const [mill] = await Promise.all([openMill(), loadFaces()]);
+  const [{ module, mill }] = await Promise.all([openMill(), loadFaces()]);
   const client = frame.querySelector('.client');
-  const page = { mill, deliveries: 0, firstFrame: 0 };
-  const canvas = new FormCanvas(client.querySelector('canvas'), mill, () => {
-    if (!page.firstFrame) page.firstFrame = performance.now();
-  });
-  const readouts = new Readouts(frame.querySelector('.readouts'), mill);
+  const canvas = new FormCanvas(client.querySelector('canvas'), mill, module);
+  const readouts = new Readouts(frame.querySelector('.readouts'), mill.liveTexts());
+  let controls = null;
   let timers = null;
   // The one dispatch point: the procedure runs (an error ends it inside the mill) and then
   // every control it changed is shown.
-  page.deliver = (event) => {
-    page.deliveries++;
-    for (const id of mill.deliver(event)) {
-      canvas.follow(id);
-      controls.sync(id);
-      timers?.follow(id);
-      readouts.follow(id);
+  const deliver = (event) => {
+    for (const view of mill.deliver(event)) {
+      controls.sync(view);
+      timers.follow(view);
+      readouts.follow(view);
     }
+    canvas.invalidate();
   };
-  const controls = new WindowedControls(client, mill, {
+  controls = new WindowedControls(client, module, mill.windowed(), {
     onInput: (id, text) => mill.setText(id, text),
     onValue: (id, value) => mill.setValue(id, value),
-    onClick: () => page.deliver(Event.Command1Click),
+    onClick: () => deliver(module.MillEvent.Command1Click),
   });
-  timers = new TimerBank(mill, (id) => page.deliver(mill.tickOf(id)));
+  timers = new TimerBank(mill.timers(), (id) => deliver(mill.tickOf(id)));
   openFrame(frame, mill, (width, height) => canvas.resize(width, height));
-  controls.element(mill.find('Command1')).focus();
+  controls.button.focus();
   timers.start();
-  Object.assign(page, { canvas, controls, timers });
-  return page;
 }
 
 // The shipped face in the weights the form uses, loaded before the first paint.
 function loadFaces() {
-  return Promise.all([400, 700].map((weight) => document.fonts.load(cssFont(8.25, weight))));
+  return Promise.all([400, 700].map((weight) => document.fonts.load(cssFont(weight, 11))));
 }

@@ -1,99 +1,88 @@
 // SPDX-FileCopyrightText: 2026 The Molen developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The form's painted controls on one canvas, crisp at the device's pixel ratio: told which
-// controls changed, it repaints only the pixels they covered and now cover, back to front, once
-// per animation frame.
+// The form's painted controls on one canvas at the device's pixel ratio. Once an animation
+// frame the module paints what went stale, handing this backend its operations in device pixels.
 
-import { cssColour } from './colours.js';
-import { paintControl } from './painting.js';
-import { paintedBounds, readPainted, sameControl } from './painted.js';
+import { cssColours } from './colours.js';
+import { cssFont } from './text.js';
 
-const area = (r) => (r.right - r.left + 1) * (r.bottom - r.top + 1);
-const meets = (a, b) =>
-  a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+function clipTo(context, { left, top, width, height }) {
+  context.save();
+  context.beginPath();
+  context.rect(left, top, width, height);
+  context.clip();
+}
 
-function union(rects) {
+// The calls of the module's canvas backend on a 2D context whose unit is the device pixel.
+function backend(context, colourOf) {
+  const layer = document.createElement('canvas');
   return {
-    left: Math.min(...rects.map((r) => r.left)),
-    top: Math.min(...rects.map((r) => r.top)),
-    right: Math.max(...rects.map((r) => r.right)),
-    bottom: Math.max(...rects.map((r) => r.bottom)),
+    clip: (area) => clipTo(context, area),
+    unclip: () => context.restore(),
+    fillRect({ left, top, width, height }, colour) {
+      context.fillStyle = colourOf(colour);
+      context.fillRect(left, top, width, height);
+    },
+    fillSpans(spans, colour) { // y, left, length: one pixel high each
+      context.fillStyle = colourOf(colour);
+      for (let i = 0; i < spans.length; i += 3) context.fillRect(spans[i + 1], spans[i], spans[i + 2], 1);
+    },
+    // Antialiased, as circles look best, on a transparent layer copied onto the canvas: its
+    // edge pixels blend with the background as they always have on this page.
+    ring({ left, top, width: w, height: h }, centre, radiusX, radiusY, width, border, fill) {
+      // Exactly the layer's size: where the canvas's edge cuts a figure decides its edge pixels.
+      if (layer.width !== w || layer.height !== h) Object.assign(layer, { width: w, height: h });
+      const c = layer.getContext('2d');
+      c.setTransform(1, 0, 0, 1, -left, -top);
+      c.clearRect(left, top, w, h);
+      c.beginPath();
+      c.ellipse(centre.x, centre.y, radiusX, radiusY, 0, 0, 2 * Math.PI);
+      if (fill) Object.assign(c, { fillStyle: colourOf(fill) }).fill();
+      Object.assign(c, { lineWidth: width, strokeStyle: colourOf(border) }).stroke();
+      context.drawImage(layer, left, top);
+    },
+    caption(clip, weight, pixelSize, colour, lines) {
+      clipTo(context, clip);
+      context.font = cssFont(weight, pixelSize);
+      context.fillStyle = colourOf(colour);
+      context.textBaseline = 'alphabetic';
+      for (const line of lines) context.fillText(line.text, line.x, line.baseline);
+      context.restore();
+    },
   };
 }
 
-// One rectangle where it is at least half covered, as the desktop repaints, else each one.
-function cheapestToRepaint(rects) {
-  const bounds = union(rects);
-  const covered = rects.reduce((sum, r) => sum + area(r), 0);
-  return 2 * covered >= area(bounds) ? [bounds] : rects;
-}
-
 export class FormCanvas {
-  constructor(element, mill, onPainted = () => {}) {
+  // `mill` is the module's MillPage, `module` the module with its enums.
+  constructor(element, mill, module) {
     this.element = element;
-    this.context = element.getContext('2d', { alpha: false });
     this.mill = mill;
-    this.background = cssColour(mill.formBackColor());
-    this.shown = new Map(mill.ids.map((id) => [id, readPainted(mill, id)]));
-    this.stale = [];
-    this.onPainted = onPainted;
+    const context = element.getContext('2d', { alpha: false });
+    this.backend = backend(context, cssColours(module.SystemColour));
     this.frame = 0;
+    this.painted = false;
   }
 
   // Fits the canvas to `width` x `height` CSS pixels at the current ratio and repaints it all.
   resize(width, height) {
     this.ratio = window.devicePixelRatio || 1;
-    this.width = width;
-    this.height = height;
-    this.element.width = Math.round(width * this.ratio);
-    this.element.height = Math.round(height * this.ratio);
-    this.element.style.width = `${width}px`;
-    this.element.style.height = `${height}px`;
-    this.invalidate({ left: 0, top: 0, right: width - 1, bottom: height - 1 });
+    const device = this.mill.exposeAll(width, height, this.ratio);
+    Object.assign(this.element, { width: device.width, height: device.height });
+    Object.assign(this.element.style, { width: `${width}px`, height: `${height}px` });
+    this.invalidate();
   }
 
-  // Control `id` may have changed: its old and new bounds are repainted if it did.
-  follow(id) {
-    const before = this.shown.get(id);
-    if (!before) return;
-    const now = readPainted(this.mill, id);
-    if (sameControl(before, now)) return;
-    this.shown.set(id, now);
-    this.invalidate(paintedBounds(before));
-    this.invalidate(paintedBounds(now));
-  }
-
-  invalidate(rect) {
-    this.stale.push(rect);
+  // Something may have gone stale: the next animation frame paints it.
+  invalidate() {
     if (!this.frame) this.frame = requestAnimationFrame(() => this.paint());
   }
 
   paint() {
     this.frame = 0;
-    const rects = cheapestToRepaint(this.stale);
-    this.stale = [];
-    for (const rect of rects) this.paintRect(rect);
-    this.onPainted();
-  }
-
-  paintRect(rect) {
-    const r = this.ratio;
-    const left = Math.floor(rect.left * r);
-    const top = Math.floor(rect.top * r);
-    const width = Math.ceil((rect.right + 1) * r) - left;
-    const height = Math.ceil((rect.bottom + 1) * r) - top;
-    const c = this.context;
-    c.save();
-    c.beginPath();
-    c.rect(left, top, width, height);
-    c.clip();
-    c.fillStyle = this.background;
-    c.fillRect(left, top, width, height);
-    for (const id of [...this.mill.ids].reverse()) {
-      const control = this.shown.get(id);
-      if (control && meets(rect, paintedBounds(control))) paintControl(c, control, r);
+    if (this.mill.paint(this.ratio, this.backend) > 0 && !this.painted) {
+      this.painted = true;
+      performance.mark('molen-first-frame');
     }
-    c.restore();
   }
 }

@@ -3,17 +3,13 @@
 
 // The form's colours as CSS colours. System colours take the light palette the desktop shows.
 
-const System = {
-  1: '#efefef', // button face
-  2: '#000000', // button text
-  3: '#ffffff', // window background
-  4: '#000000', // window text
-};
-
-// 0xRRGGBB, or minus a system colour's number, as the mill reports colours.
-export function cssColour(number) {
-  if (number < 0) return System[-number];
-  return '#' + number.toString(16).padStart(6, '0');
+// A function from the module's Colour to a CSS colour; `SystemColour` is the module's enum.
+export function cssColours(SystemColour) {
+  const system = new Map([
+    [SystemColour.ButtonFace, '#efefef'],
+    [SystemColour.ButtonText, '#000000'],
+    [SystemColour.WindowBackground, '#ffffff'],
+    [SystemColour.WindowText, '#000000'],
+  ]);
+  return ({ red, green, blue, system: name }) => system.get(name) ?? `rgb(${red} ${green} ${blue})`;
 }
-
-export const ButtonFace = System[1];

@@ -4,115 +4,93 @@
 // The form's text fields, button and scroll bars as real, focusable HTML elements in front of
 // the canvas, in tab order, kept in step with the model.
 
-import { Kind, P } from './mill.js';
-import { cssColour } from './colours.js';
-import { pixelRect } from './grid.js';
+import { cssColours } from './colours.js';
 import { ScrollBar } from './scroll_bar.js';
 import { cssFont } from './text.js';
 
-// Each element and the label whose caption names it for assistive technology.
-const CaptionOf = {
-  VScroll1: 'Label2', Text2: 'Label4', HScroll1: 'Label5', Text4: 'Label5',
-  HScroll2: 'Label8', Text8: 'Label8',
-};
-
-function place(element, mill, id) {
-  const r = pixelRect({
-    left: mill.number(id, P.Left), top: mill.number(id, P.Top),
-    width: mill.number(id, P.Width), height: mill.number(id, P.Height),
-  });
+function place(element, { box }) {
   Object.assign(element.style, {
-    left: `${r.left}px`, top: `${r.top}px`,
-    width: `${r.right - r.left + 1}px`, height: `${r.bottom - r.top + 1}px`,
+    left: `${box.left}px`, top: `${box.top}px`, width: `${box.width}px`, height: `${box.height}px`,
   });
 }
 
-const fontOf = (mill, id) => cssFont(mill.number(id, P.FontSize), mill.number(id, P.FontWeight));
+const fontOf = ({ font }) => cssFont(font.weight, font.pixelSize);
 
-function captionOf(mill, id) {
-  const label = CaptionOf[mill.name(id)];
-  return label ? mill.text(mill.find(label)) : '';
-}
-
-function createField(mill, id, onInput) {
-  const field = document.createElement('input');
-  field.type = 'text';
-  field.className = 'text-box';
-  field.spellcheck = false;
-  field.autocomplete = 'off';
-  field.style.font = fontOf(mill, id);
-  field.style.color = cssColour(mill.number(id, P.ForeColor));
-  field.style.backgroundColor = cssColour(mill.number(id, P.BackColor));
-  field.style.textAlign = ['left', 'right', 'center'][mill.number(id, P.Alignment)];
-  const caption = captionOf(mill, id);
-  if (caption) field.setAttribute('aria-label', caption);
-  field.addEventListener('input', () => onInput(id, field.value));
+function createField(view, onInput, { colourOf, alignments }) {
+  const field = Object.assign(document.createElement('input'), {
+    type: 'text', name: view.name, className: 'text-box', spellcheck: false, autocomplete: 'off',
+  });
+  Object.assign(field.style, {
+    font: fontOf(view), color: colourOf(view.foreColor), backgroundColor: colourOf(view.backColor),
+    textAlign: alignments.get(view.alignment),
+  });
+  if (view.accessibleName) field.setAttribute('aria-label', view.accessibleName);
+  field.addEventListener('input', () => onInput(view.id, field.value));
   return field;
 }
 
-function createButton(mill, id, onClick) {
-  const button = document.createElement('button');
-  button.type = 'button';
-  button.className = 'command-button';
-  button.style.font = fontOf(mill, id);
-  button.addEventListener('click', () => onClick(id));
+function createButton(view, onClick) {
+  const button = Object.assign(document.createElement('button'),
+    { type: 'button', className: 'command-button' });
+  button.style.font = fontOf(view);
+  button.addEventListener('click', () => onClick(view.id));
   return button;
 }
 
-function createScrollBar(mill, id, onValue) {
-  const n = (property) => mill.number(id, property);
-  const bar = new ScrollBar({
-    min: n(P.Min), max: n(P.Max), value: n(P.Value), vertical: n(P.Vertical) === 1,
-    label: captionOf(mill, id),
-  }, (value) => onValue(id, value));
-  return bar;
+function createScrollBar(view, onValue, { Orientation }) {
+  const { min, max, value, smallChange, largeChange, accessibleName: label } = view;
+  const vertical = view.orientation === Orientation.Vertical;
+  return new ScrollBar({ min, max, value, vertical, label, smallChange, largeChange },
+    (newValue) => onValue(view.id, newValue));
 }
 
 export class WindowedControls {
-  // `handlers`: onInput(id, text), onValue(id, value), onClick(id), for what the user does.
-  constructor(container, mill, handlers) {
-    this.mill = mill;
+  // `views`: the module's windowed controls in tab order; `handlers`: onInput(id, text),
+  // onValue(id, value), onClick(id), for what the user does. The first button is `button`.
+  constructor(container, module, views, handlers) {
+    const { Alignment, SystemColour } = module;
+    this.module = module;
+    this.look = {
+      colourOf: cssColours(SystemColour),
+      alignments: new Map([[Alignment.Left, 'left'], [Alignment.Right, 'right'],
+        [Alignment.Centre, 'center']]),
+    };
     this.elements = new Map();
     this.bars = new Map();
-    const windowed = mill.ids.filter((id) => [Kind.TextBox, Kind.Button, Kind.ScrollBar]
-      .includes(mill.kind(id)));
-    windowed.sort((a, b) => mill.number(a, P.TabIndex) - mill.number(b, P.TabIndex));
-    for (const id of windowed) {
-      const element = this.create(id, handlers);
-      place(element, mill, id);
+    for (const view of views) {
+      const element = this.create(view, handlers);
+      place(element, view);
       container.append(element);
-      this.elements.set(id, element);
-      this.sync(id);
+      this.elements.set(view.id, element);
+      this.sync(view);
     }
   }
 
-  create(id, { onInput, onValue, onClick }) {
-    const kind = this.mill.kind(id);
-    if (kind === Kind.TextBox) return createField(this.mill, id, onInput);
-    if (kind === Kind.Button) return createButton(this.mill, id, onClick);
-    const bar = createScrollBar(this.mill, id, onValue);
-    this.bars.set(id, bar);
+  create(view, { onInput, onValue, onClick }) {
+    const { ControlKind } = this.module;
+    if (view.kind === ControlKind.TextBox) return createField(view, onInput, this.look);
+    if (view.kind === ControlKind.CommandButton) {
+      this.button ??= createButton(view, onClick);
+      return this.button;
+    }
+    const bar = createScrollBar(view, onValue, this.module);
+    this.bars.set(view.id, bar);
     return bar.element;
   }
 
-  element(id) { return this.elements.get(id); }
-
-  // Shows control `id` as the model holds it, touching the element only where it differs.
-  sync(id) {
-    const element = this.elements.get(id);
+  // Shows the control as the module reports it, touching the element only where it differs.
+  sync(view) {
+    const element = this.elements.get(view.id);
     if (!element) return;
-    const kind = this.mill.kind(id);
-    if (kind === Kind.ScrollBar) {
-      const value = this.mill.number(id, P.Value);
-      if (this.bars.get(id).value !== value) this.bars.get(id).show(value);
-      return;
-    }
-    const text = this.mill.text(id);
-    if (kind === Kind.TextBox) {
-      if (element.value !== text) element.value = text;
-      element.hidden = this.mill.number(id, P.Visible) !== 1;
-    } else if (element.textContent !== text) {
-      element.textContent = text;
+    const { ControlKind } = this.module;
+    if (view.kind === ControlKind.ScrollBar) {
+      const bar = this.bars.get(view.id);
+      if (bar.value !== view.value) bar.show(view.value);
+    } else if (view.kind === ControlKind.TextBox) {
+      if (element.value !== view.text) element.value = view.text;
+      element.hidden = !view.visible;
+    } else if (element.textContent !== view.text) {
+      element.textContent = view.text;
     }
   }
 }

@@ -4,19 +4,19 @@
 // The window's frame on the page: caption bar with icon, a client area the size of the form,
 // and resizing by its corner. Reports the frame's outer width and the client area's size.
 
-import { pixels, TwipsPerPixel } from './grid.js';
-
 const MinWidth = 120; // CSS pixels: the caption bar's icon and a little of the caption
 const MinHeight = 60;
 
+// `mill` is the module's MillPage; sizes are in CSS pixels.
 export function openFrame(frame, mill, onResize) {
   frame.querySelector('.caption-text').textContent = mill.caption();
   document.title = mill.caption();
   const client = frame.querySelector('.client');
-  client.style.width = `${Math.round(pixels(mill.clientWidth()))}px`;
-  client.style.height = `${Math.round(pixels(mill.clientHeight()))}px`;
+  const area = mill.clientArea();
+  client.style.width = `${area.width}px`;
+  client.style.height = `${area.height}px`;
   const resized = () => {
-    mill.setFormWidth(frame.offsetWidth * TwipsPerPixel);
+    mill.setFormWidth(frame.offsetWidth);
     onResize(client.clientWidth, client.clientHeight);
   };
   new ResizeObserver(resized).observe(client);

@@ -17,16 +17,14 @@ const part = (className, parent) => {
 
 export class ScrollBar {
   // `onChange(value)` hears every value the user sets.
-  constructor({ min, max, value, vertical, label }, onChange) {
-    Object.assign(this, { min, max, value, vertical, onChange });
-    const bar = document.createElement('div');
-    bar.className = `scroll-bar ${vertical ? 'vertical' : 'horizontal'}`;
-    bar.tabIndex = 0;
-    bar.setAttribute('role', 'slider');
-    bar.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
-    bar.setAttribute('aria-valuemin', String(min));
-    bar.setAttribute('aria-valuemax', String(max));
-    bar.setAttribute('aria-label', label);
+  constructor({ min, max, value, vertical, label, smallChange, largeChange }, onChange) {
+    Object.assign(this, { min, max, value, vertical, smallChange, largeChange, onChange });
+    const orientation = vertical ? 'vertical' : 'horizontal';
+    const bar = Object.assign(document.createElement('div'),
+      { className: `scroll-bar ${orientation}`, tabIndex: 0 });
+    const aria = { role: 'slider', 'aria-orientation': orientation, 'aria-valuemin': min,
+      'aria-valuemax': max, 'aria-label': label };
+    for (const [name, text] of Object.entries(aria)) bar.setAttribute(name, String(text));
     this.element = bar;
     const lower = part('arrow lower', bar);
     this.track = part('track', bar);
@@ -57,96 +55,84 @@ export class ScrollBar {
     this.onChange(clamped);
   }
 
-  step(direction) { this.set(this.value + direction); }
-
-  trackLength() {
-    const box = this.track.getBoundingClientRect();
-    return this.vertical ? box.height : box.width;
-  }
+  step(direction, by = this.smallChange) { this.set(this.value + direction * by); }
 
   onKey(event) {
-    const keys = this.vertical
-      ? { ArrowUp: -1, ArrowDown: 1 }
-      : { ArrowLeft: -1, ArrowRight: 1 };
-    const moves = { ...keys, PageUp: -1, PageDown: 1 };
-    if (event.key in moves) this.step(moves[event.key]);
+    const keys = this.vertical ? { ArrowUp: -1, ArrowDown: 1 } : { ArrowLeft: -1, ArrowRight: 1 };
+    const pages = { PageUp: -1, PageDown: 1 };
+    if (event.key in keys) this.step(keys[event.key]);
+    else if (event.key in pages) this.step(pages[event.key], this.largeChange);
     else if (event.key === 'Home') this.set(this.min);
     else if (event.key === 'End') this.set(this.max);
     else return;
     event.preventDefault();
   }
 
-  // Turning the wheel towards the user raises the value, away lowers it, by one step a notch:
-  // the desktop's three lines a notch, but never more than a page, which is one step here.
+  // Turning the wheel towards the user raises the value, away lowers it: the desktop's three
+  // small steps a notch, but never more than a page.
   onWheel(event) {
     const delta = event.deltaY || event.deltaX;
     if (!delta) return;
     event.preventDefault(); // the slider takes the wheel, the page does not scroll
-    this.step(Math.sign(delta));
+    this.step(Math.sign(delta), Math.min(3 * this.smallChange, this.largeChange));
   }
 
-  // Where the thumb starts along the track, in CSS pixels.
-  thumbStart() {
-    const thumb = this.thumb.getBoundingClientRect();
-    const track = this.track.getBoundingClientRect();
-    return this.vertical ? thumb.top - track.top : thumb.left - track.left;
-  }
-
-  // Where `event` falls along the track, in CSS pixels from its start.
-  along(event) {
+  // Where the thumb starts along the track, where a pointer event or box falls on it, and the
+  // track's length, in CSS pixels.
+  thumbStart() { return this.along(this.thumb.getBoundingClientRect()); }
+  along({ clientX, clientY, left = clientX, top = clientY }) {
     const box = this.track.getBoundingClientRect();
-    return this.vertical ? event.clientY - box.top : event.clientX - box.left;
+    return this.vertical ? top - box.top : left - box.left;
+  }
+  trackLength() {
+    const box = this.track.getBoundingClientRect();
+    return this.vertical ? box.height : box.width;
   }
 
-  // One step towards the pointer while the thumb is not under it.
+  // One page towards the pointer while the thumb is not under it.
   pageTowards(event) {
     if (event.target === this.thumb) return;
     const thumbStart = this.thumbStart();
     const at = this.along(event);
-    if (at < thumbStart) this.step(-1);
-    else if (at > thumbStart + ThumbLength) this.step(1);
+    if (at < thumbStart) this.step(-1, this.largeChange);
+    else if (at > thumbStart + ThumbLength) this.step(1, this.largeChange);
   }
 
   // Runs `action` on press, then again and again while the button is held.
   holdToRepeat(target, action) {
     target.addEventListener('pointerdown', (event) => {
       if (event.button !== 0 || (target === this.track && event.target !== this.track)) return;
-      event.preventDefault();
-      this.element.focus();
       let latest = event;
-      action(latest);
-      const follow = (moved) => { latest = moved; };
       let timer = setTimeout(function repeat() {
         action(latest);
         timer = setTimeout(repeat, RepeatInterval);
       }, RepeatDelay);
-      const stop = () => {
-        clearTimeout(timer);
-        window.removeEventListener('pointermove', follow);
-        window.removeEventListener('pointerup', stop);
-        window.removeEventListener('pointercancel', stop);
-      };
-      window.addEventListener('pointermove', follow);
-      window.addEventListener('pointerup', stop);
-      window.addEventListener('pointercancel', stop);
+      this.press(event, (moved) => { latest = moved; }, () => clearTimeout(timer));
+      action(latest);
     });
   }
 
   drag(event) {
     if (event.button !== 0) return;
-    event.preventDefault();
-    this.element.focus();
     const grip = this.along(event) - this.thumbStart();
-    const move = (moved) => {
+    this.press(event, (moved) => {
       const free = this.trackLength() - ThumbLength;
       const fraction = free > 0 ? (this.along(moved) - grip) / free : 0;
       this.set(Math.round(this.min + fraction * (this.max - this.min)));
-    };
+    });
+  }
+
+  // The bar takes the focus and hears the pointer's moves until it is let go.
+  press(event, onMove, onStop = () => {}) {
+    event.preventDefault();
+    this.element.focus();
+    const moves = new AbortController();
     const stop = () => {
-      window.removeEventListener('pointermove', move);
-      window.removeEventListener('pointerup', stop);
+      onStop();
+      moves.abort();
     };
-    window.addEventListener('pointermove', move);
-    window.addEventListener('pointerup', stop);
+    window.addEventListener('pointermove', onMove, { signal: moves.signal });
+    window.addEventListener('pointerup', stop, { signal: moves.signal });
+    window.addEventListener('pointercancel', stop, { signal: moves.signal });
   }
 }

@@ -7,35 +7,29 @@
 // CatchUpLimit (a tab in the background, which browsers slow to a tick a second or less) counts
 // afresh from now instead of catching up with a burst of ticks.
 
-import { Kind, P } from './mill.js';
-
 const CatchUpLimit = 250; // ms
 
 export class TimerBank {
-  // `onTick(id)` delivers the timer's tick.
-  constructor(mill, onTick) {
-    this.mill = mill;
+  // `views`: the module's timers; `onTick(id)` delivers the tick of timer `id`.
+  constructor(views, onTick) {
     this.onTick = onTick;
     this.timers = new Map();
-    for (const id of mill.ids) {
-      if (mill.kind(id) === Kind.Timer)
-        this.timers.set(id, { interval: mill.number(id, P.Interval), due: 0, handle: 0, on: false });
-    }
+    this.views = views;
+    for (const { id, interval } of views) this.timers.set(id, { interval, due: 0, handle: 0, on: false });
     this.started = false;
   }
 
   start() {
     this.started = true;
-    for (const id of this.timers.keys()) this.follow(id);
+    for (const view of this.views) this.follow(view);
+    this.views = null;
   }
 
-  // Control `id` may have changed: the timer follows its Enabled and Interval.
-  follow(id) {
+  // The control may have changed: a timer follows its Enabled and Interval.
+  follow({ id, enabled, interval }) {
     const timer = this.timers.get(id);
     if (!timer) return;
-    const interval = this.mill.number(id, P.Interval);
-    const enabled = this.started && this.mill.number(id, P.Enabled) === 1;
-    if (!enabled) return this.stop(timer);
+    if (!this.started || !enabled) return this.stop(timer);
     if (timer.interval !== interval || !timer.on) {
       timer.interval = interval; // a new interval counts from now
       timer.on = true;
@@ -63,7 +57,4 @@ export class TimerBank {
     const next = due + timer.interval;
     this.schedule(id, timer, next > now - CatchUpLimit ? next : now + timer.interval);
   }
-
-  interval(id) { return this.timers.get(id)?.interval; }
-  isActive(id) { return Boolean(this.timers.get(id)?.on); }
 }

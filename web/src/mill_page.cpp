@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "mill_page.h"
+
+#include "canvas_replay.h"
+#include "drawing/form_drawing.h"
+#include "model/errors.h"
+#include "model/initial_form.h"
+
+#include <algorithm>
+#include <span>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace molen::web {
+namespace {
+
+using emscripten::val;
+
+// The page paints the form as its load procedure left it.
+FormModel loadedForm() {
+    FormModel form = InitialForm();
+    runProcedure(form, MillEvent::Load);
+    return form;
+}
+
+template <class... Kinds>
+std::vector<ControlId> idsOf(const FormModel& form) {
+    std::vector<ControlId> ids;
+    for (ControlId id = 0; id < form.controls().size(); ++id) {
+        if ((std::holds_alternative<Kinds>(form.controls()[id].data) || ...))
+            ids.push_back(id);
+    }
+    return ids;
+}
+
+// The device pixels of each shape's box that meets `exposed`, rearmost first as drawExposed
+// draws their rings. The page has always composited a ring on a layer of its box: antialiased
+// edges blend a little differently on any other.
+std::vector<drawing::Rect> shapeAreas(const FormModel& form, const drawing::PixelGrid& device,
+                                      const drawing::Rect& exposed) {
+    std::vector<drawing::Rect> areas;
+    const auto controls = form.controls();
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT
+        const auto* shape = std::get_if<Shape>(&control->data);
+        if (shape && exposed.intersects(drawing::paintedBounds(control->data, device)))
+            areas.push_back(device.onDevice(device.rect(*shape)));
+    }
+    return areas;
+}
+
+} // namespace
+
+MillPage::MillPage(val textMeasure)
+    : form_(loadedForm())
+    , grid_(drawing::PixelGrid::forDotsPerInch(96)) // a CSS pixel is 1/96 inch
+    , stale_(form_, grid_)
+    , measure_(std::move(textMeasure))
+    , reported_(form_.generation()) {}
+
+drawing::Rect MillPage::clientArea() const {
+    const FormProperties& form = form_.form();
+    return grid_.rect(Box{0, 0, form.ClientWidth, form.ClientHeight});
+}
+
+void MillPage::setFormWidth(double cssPixels) {
+    form_.setWidth(static_cast<float>(grid_.twips(cssPixels)));
+}
+
+ControlId MillPage::checked(int id) const {
+    if (id < 0 || static_cast<std::size_t>(id) >= form_.controls().size())
+        throw std::out_of_range("no control of that id");
+    return static_cast<ControlId>(id);
+}
+
+val MillPage::views(auto&& ids) const {
+    val list = val::array();
+    for (const ControlId id : ids)
+        list.call<void>("push", viewOf(form_, id, grid_));
+    return list;
+}
+
+val MillPage::windowed() const {
+    std::vector<ControlId> ids = idsOf<TextBox, CommandButton, ScrollBar>(form_);
+    std::stable_sort(ids.begin(), ids.end(), [this](ControlId a, ControlId b) {
+        return viewOf(form_, a, grid_).tabIndex < viewOf(form_, b, grid_).tabIndex;
+    });
+    return views(ids);
+}
+
+val MillPage::liveTexts() const {
+    std::vector<ControlId> ids;
+    for (const auto& label : form1::LiveTexts)
+        ids.push_back(label.id);
+    return views(ids);
+}
+
+val MillPage::timers() const { return views(idsOf<Timer>(form_)); }
+
+MillEvent MillPage::tickOf(int id) const {
+    const auto tick = molen::tickOf(checked(id));
+    if (!tick)
+        throw std::invalid_argument("that control is no timer");
+    return *tick;
+}
+
+val MillPage::deliver(MillEvent event) {
+    runProcedure(form_, event);
+    std::vector<ControlId> changed;
+    for (ControlId id = 0; id < form_.controls().size(); ++id) {
+        if (form_.changedAt(id) > reported_) {
+            changed.push_back(id);
+            stale_.follow(id);
+        }
+    }
+    reported_ = form_.generation();
+    return views(changed);
+}
+
+void MillPage::setText(int id, const std::string& text) {
+    form_.edit<TextBox>(checked(id)).Text = text;
+}
+
+bool MillPage::setValue(int id, int value) {
+    try {
+        form_.edit<ScrollBar>(checked(id)).setValue(value);
+        return true;
+    } catch (const ProcedureError&) {
+        return false;
+    }
+}
+
+drawing::Rect MillPage::exposeAll(int width, int height, double devicePixelRatio) {
+    const drawing::Rect area{0, 0, width, height};
+    stale_.addAll(area);
+    return grid_.onDevice(devicePixelRatio).onDevice(area);
+}
+
+int MillPage::paint(double devicePixelRatio, val canvas) {
+    const drawing::PixelGrid device = grid_.onDevice(devicePixelRatio);
+    CanvasReplay replay(std::move(canvas));
+    const std::vector<drawing::Rect> stale = stale_.take();
+    for (const drawing::Rect& rect : stale) {
+        const drawing::Rect area = device.covering(rect);
+        replay.clip(area);
+        drawing::DisplayList list{drawing::FillRect{area, form_.form().BackColor}};
+        const drawing::DisplayList exposed =
+            drawing::drawExposed(form_, device, measure_, std::span(&rect, 1));
+        list.insert(list.end(), exposed.begin(), exposed.end());
+        replay.play(list, shapeAreas(form_, device, rect));
+        replay.unclip();
+    }
+    return static_cast<int>(stale.size());
+}
+
+} // namespace molen::web
