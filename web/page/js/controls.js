@@ -16,6 +16,23 @@ function place(element, { box }) {
 
 const fontOf = ({ font }) => cssFont(font.weight, font.pixelSize);
 
+// How far, in form pixels, each end of a scroll bar may reach out for a finger: half the way to
+// the next shown windowed control beyond it, or to the client area's edge before it.
+function roomAtEnds({ box, orientation }, views, { Orientation }) {
+  const [at, length, across, breadth] = orientation === Orientation.Vertical
+    ? ['top', 'height', 'left', 'width'] : ['left', 'width', 'top', 'height'];
+  const room = { lower: box[at], higher: Infinity };
+  for (const { box: other, visible } of views) {
+    const beside = other[across] < box[across] + box[breadth] && box[across] < other[across] + other[breadth];
+    if (!visible || other === box || !beside) continue;
+    const before = box[at] - other[at] - other[length];
+    const after = other[at] - box[at] - box[length];
+    if (before >= 0) room.lower = Math.min(room.lower, before / 2);
+    if (after >= 0) room.higher = Math.min(room.higher, after / 2);
+  }
+  return room;
+}
+
 function createField(view, onInput, { colourOf, alignments }) {
   const field = Object.assign(document.createElement('input'), {
     type: 'text', name: view.name, className: 'text-box', spellcheck: false, autocomplete: 'off',
@@ -57,6 +74,7 @@ export class WindowedControls {
     };
     this.elements = new Map();
     this.bars = new Map();
+    this.views = views;
     for (const view of views) {
       const element = this.create(view, handlers);
       place(element, view);
@@ -75,6 +93,9 @@ export class WindowedControls {
     }
     const bar = createScrollBar(view, onValue, this.module);
     this.bars.set(view.id, bar);
+    const room = roomAtEnds(view, this.views, this.module);
+    for (const end of ['lower', 'higher'])
+      bar.element.style.setProperty(`--room-${end}`, `${Math.min(room[end], 1000)}px`);
     return bar.element;
   }
 
