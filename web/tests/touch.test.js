@@ -97,3 +97,43 @@ test('at the form\'s own size each arrow takes a finger 24 pixels along its bar'
   }
   await expectNoErrors(errors);
 });
+
+test.describe('on a phone held upright', () => {
+  test.use(contextOf(Devices.find(({ name }) => name === 'phone portrait')));
+
+  test('the ratio slider and the button take a finger 24 pixels thick, no control covering another', async ({ page }) => {
+    const errors = await openHeld(page, { fitted: true });
+    // Above HScroll1 (720, 5280, 1815 x 375) only labels; below it Text4 31 form pixels away.
+    const ratio = await slider(page, 'Overbrengings factor ').boundingBox();
+    const button = await page.getByRole('button').boundingBox();
+    for (const [box, owner] of [[ratio, '[role="slider"]'], [button, 'button']]) {
+      // How far up and down from the middle of the control a finger still lands on it.
+      const span = await page.evaluate(({ x, y, owner }) => {
+        const reach = (step) => {
+          let dy = 0;
+          while (document.elementFromPoint(x, y + dy + step)?.closest(owner)) dy += step;
+          return Math.abs(dy);
+        };
+        return reach(-0.25) + reach(0.25);
+      }, { x: box.x + box.width / 2, y: box.y + box.height / 2, owner });
+      expect(span, owner).toBeGreaterThanOrEqual(24 - 0.5); // hit testing falls on device pixels
+    }
+    // Every point of each control's own box is that control's.
+    const covered = await page.evaluate(() => {
+      const controls = [...document.querySelectorAll('.frame input:not([hidden]), .frame button, [role="slider"]')];
+      const found = [];
+      for (const control of controls) {
+        const box = control.getBoundingClientRect();
+        for (let x = box.left + 0.5; x < box.right; x += 1) {
+          for (let y = box.top + 0.5; y < box.bottom; y += 1) {
+            const hit = document.elementFromPoint(x, y);
+            if (!control.contains(hit)) found.push(`${control.name || control.ariaLabel} at ${x},${y}`);
+          }
+        }
+      }
+      return found;
+    });
+    expect(covered).toEqual([]);
+    await expectNoErrors(errors);
+  });
+});

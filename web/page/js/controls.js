@@ -16,19 +16,24 @@ function place(element, { box }) {
 
 const fontOf = ({ font }) => cssFont(font.weight, font.pixelSize);
 
-// How far, in form pixels, each end of a scroll bar may reach out for a finger: half the way to
-// the next shown windowed control beyond it, or to the client area's edge before it.
-function roomAtEnds({ box, orientation }, views, { Orientation }) {
-  const [at, length, across, breadth] = orientation === Orientation.Vertical
-    ? ['top', 'height', 'left', 'width'] : ['left', 'width', 'top', 'height'];
-  const room = { lower: box[at], higher: Infinity };
-  for (const { box: other, visible } of views) {
-    const beside = other[across] < box[across] + box[breadth] && box[across] < other[across] + other[breadth];
-    if (!visible || other === box || !beside) continue;
-    const before = box[at] - other[at] - other[length];
-    const after = other[at] - box[at] - box[length];
-    if (before >= 0) room.lower = Math.min(room.lower, before / 2);
-    if (after >= 0) room.higher = Math.min(room.higher, after / 2);
+// How far, in form pixels, a control may reach out on each side for a finger: half the way to
+// the next shown windowed control that way, or all the way to the client area's edge.
+function roomAround({ box }, views) {
+  const edges = ({ left, top, width, height }) => ({ left, top, right: left + width, bottom: top + height });
+  const own = edges(box);
+  const room = { left: own.left, top: own.top, right: Infinity, bottom: Infinity };
+  const closer = (side, gap) => { if (gap >= 0) room[side] = Math.min(room[side], gap / 2); };
+  for (const { box: otherBox, visible } of views) {
+    if (!visible || otherBox === box) continue;
+    const other = edges(otherBox);
+    if (other.top < own.bottom && own.top < other.bottom) { // level with it
+      closer('left', own.left - other.right);
+      closer('right', other.left - own.right);
+    }
+    if (other.left < own.right && own.left < other.right) { // above or below it
+      closer('top', own.top - other.bottom);
+      closer('bottom', other.top - own.bottom);
+    }
   }
   return room;
 }
@@ -84,7 +89,14 @@ export class WindowedControls {
     }
   }
 
-  create(view, { onInput, onValue, onClick }) {
+  create(view, handlers) {
+    const element = this.createElement(view, handlers);
+    for (const [side, room] of Object.entries(roomAround(view, this.views)))
+      element.style.setProperty(`--room-${side}`, `${Math.min(room, 1000)}px`);
+    return element;
+  }
+
+  createElement(view, { onInput, onValue, onClick }) {
     const { ControlKind } = this.module;
     if (view.kind === ControlKind.TextBox) return createField(view, onInput, this.look);
     if (view.kind === ControlKind.CommandButton) {
@@ -93,9 +105,6 @@ export class WindowedControls {
     }
     const bar = createScrollBar(view, onValue, this.module);
     this.bars.set(view.id, bar);
-    const room = roomAtEnds(view, this.views, this.module);
-    for (const end of ['lower', 'higher'])
-      bar.element.style.setProperty(`--room-${end}`, `${Math.min(room[end], 1000)}px`);
     return bar.element;
   }
 
