@@ -114,6 +114,54 @@ test('turned from upright to sideways, the frame fits again and is painted at it
   await context.close();
 });
 
+test('zoomed in, the stage fits the smaller viewport and its canvas keeps the screen\'s pixels', async ({ browser }) => {
+  const laptop = Devices.find(({ name }) => name === 'laptop');
+  const context = await browser.newContext(contextOf(laptop));
+  const page = await context.newPage();
+  const errors = await openHeld(page, { fitted: true });
+  const before = await geometry(page);
+  // Zoom to 125 %: a viewport of 1366 x 768 screen pixels takes 1092.8 x 614.4 CSS pixels.
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Emulation.setDeviceMetricsOverride',
+    { width: 1093, height: 614, deviceScaleFactor: 1.25, mobile: false });
+  await expect.poll(() => page.evaluate(() => devicePixelRatio)).toBe(1.25);
+  await expect.poll(async () => (await geometry(page)).frame.width).toBeLessThan(before.frame.width);
+  await page.clock.runFor(17);
+  const zoomed = await geometry(page);
+  expectFitted(zoomed);
+  // The same screen pixels as before, give or take the rounding of the viewport.
+  expect(Math.abs(zoomed.canvas.width - before.canvas.width)).toBeLessThanOrEqual(3);
+  await expectNoErrors(errors);
+  await context.close();
+});
+
+test('on a scaled stage the corner follows a finger, and the frame stays on the screen', async ({ browser }) => {
+  const context = await browser.newContext(contextOf(Devices.find(({ name }) => name === 'phone landscape')));
+  const page = await context.newPage();
+  const errors = await openHeld(page, { fitted: true });
+  const scale = await stageScale(page);
+  const frame = page.locator('.frame');
+  const [width, box] = [await frame.evaluate((f) => f.offsetWidth), await frame.boundingBox()];
+  const cdp = await context.newCDPSession(page);
+  const finger = (type, x, y) => cdp.send('Input.dispatchTouchEvent',
+    { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y, id: 1 }] });
+  const [x, y] = [box.x + box.width - 4, box.y + box.height - 4];
+  await finger('touchStart', x, y);
+  for (let i = 1; i <= 4; i++) await finger('touchMove', x - 25 * i, y);
+  await finger('touchEnd');
+  expect(Math.abs(await frame.evaluate((f) => f.offsetWidth) - (width - 100 / scale))).toBeLessThanOrEqual(1);
+  // Dragged far past the screen's edge, it stops at the edge; let go, it is centred again.
+  const grown = await frame.boundingBox();
+  const [gx, gy] = [grown.x + grown.width - 4, grown.y + grown.height - 4];
+  await finger('touchStart', gx, gy);
+  for (let i = 1; i <= 4; i++) await finger('touchMove', gx + 200 * i, gy + 200 * i);
+  await finger('touchEnd');
+  expectFitted(await geometry(page));
+  expect(await stageScale(page)).toBeCloseTo(scale, 2); // as the frame's whole pixels measure it
+  await expectNoErrors(errors);
+  await context.close();
+});
+
 test.afterAll(() => {
   const whole = [...fits.values()].filter((facts) => facts.frame && facts.closeSet);
   if (whole.length !== Devices.length) return; // a partial run leaves the last full record
