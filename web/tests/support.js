@@ -10,7 +10,9 @@ export const Red = [255, 0, 0];
 export const DarkBlue = [0, 0, 192];
 
 // Opens the page with time held at its start; errors the page reports are gathered in `errors`.
-export async function openHeld(page) {
+// Unless `fitted`, the viewport is then made one in which the stage shows the form at its own
+// size, so that one form pixel is one CSS pixel.
+export async function openHeld(page, { fitted = false } = {}) {
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
@@ -19,8 +21,27 @@ export async function openHeld(page) {
   await page.goto('/');
   // The page is up once its button takes the focus; it starts its timers at the same moment.
   await expect(page.getByRole('button')).toBeFocused();
+  if (!fitted) await fitAtOwnSize(page);
   await page.clock.runFor(20); // one banner tick and a frame: the first screen is painted
   return errors;
+}
+
+// The stage's scale: how many CSS pixels of the screen one form pixel of the frame takes.
+export const stageScale = (page) => page.evaluate(() => {
+  const frame = document.querySelector('.frame');
+  return frame.getBoundingClientRect().width / frame.offsetWidth;
+});
+
+// A viewport as wide as the frame and the stage's margins, and taller: the scale is 1.
+async function fitAtOwnSize(page) {
+  const size = await page.evaluate(() => {
+    const frame = document.querySelector('.frame');
+    const style = getComputedStyle(document.documentElement);
+    const margin = parseFloat(style.getPropertyValue('--stage-margin'));
+    return { width: frame.offsetWidth + 2 * margin, height: frame.offsetHeight + 2 * margin + 60 };
+  });
+  await page.setViewportSize(size);
+  await expect.poll(() => stageScale(page)).toBe(1);
 }
 
 // Lets `ms` milliseconds pass: the timers due in them tick, and the canvas repaints.
@@ -29,10 +50,11 @@ export async function pass(page, ms) {
   await page.clock.runFor(17); // the animation frame after the last tick
 }
 
-// The client area's pixels: at(x, y) in twips, device(x, y) in device pixels gives [r, g, b].
+// The client area's pixels: at(x, y) in twips, device(x, y) in device pixels gives [r, g, b];
+// `ratio` is device pixels per form pixel, at the stage's scale.
 export async function picture(page) {
   const png = await page.locator('.client').screenshot();
-  const ratio = await page.evaluate(() => window.devicePixelRatio);
+  const ratio = (await page.evaluate(() => window.devicePixelRatio)) * (await stageScale(page));
   const { width, data } = await page.evaluate(async (base64) => {
     const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
     const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));

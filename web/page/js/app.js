@@ -7,7 +7,8 @@
 import { openMill } from './mill.js';
 import { FormCanvas } from './canvas.js';
 import { WindowedControls } from './controls.js';
-import { openFrame } from './frame.js';
+import { dragToResize, openFrame } from './frame.js';
+import { fitStage } from './fit.js';
 import { Readouts } from './readouts.js';
 import { cssFont } from './text.js';
 import { TimerBank } from './timers.js';
@@ -35,7 +36,18 @@ export async function openPage(frame) {
     onClick: () => deliver(module.MillEvent.Command1Click),
   });
   timers = new TimerBank(mill.timers(), (id) => deliver(mill.tickOf(id)));
-  openFrame(frame, mill, (width, height) => canvas.resize(width, height));
+  let size = null;
+  let ratio = window.devicePixelRatio;
+  const show = () => size && canvas.resize(size.width, size.height, ratio);
+  openFrame(frame, mill, (width, height) => {
+    size = { width, height };
+    show();
+  });
+  const stage = fitStage(frame, (scale, fitted) => {
+    ratio = fitted;
+    show();
+  });
+  dragToResize(frame, stage);
   controls.button.focus();
   timers.start();
 }

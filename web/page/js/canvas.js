@@ -64,12 +64,17 @@ export class FormCanvas {
     this.painted = false;
   }
 
-  // Fits the canvas to `width` x `height` CSS pixels at the current ratio and repaints it all.
-  resize(width, height) {
-    this.ratio = window.devicePixelRatio || 1;
-    const device = this.mill.exposeAll(width, height, this.ratio);
+  // Fits the canvas to `width` x `height` form pixels at `ratio` device pixels each and
+  // repaints it all. Its box holds just its device pixels, so that none is stretched.
+  resize(width, height, ratio) {
+    const size = `${width}x${height}@${ratio}`;
+    if (size === this.size) return;
+    this.size = size;
+    this.ratio = ratio;
+    const device = this.mill.exposeAll(width, height, ratio);
     Object.assign(this.element, { width: device.width, height: device.height });
-    Object.assign(this.element.style, { width: `${width}px`, height: `${height}px` });
+    Object.assign(this.element.style,
+      { width: `${device.width / ratio}px`, height: `${device.height / ratio}px` });
     this.invalidate();
   }
 

@@ -16,6 +16,28 @@ function place(element, { box }) {
 
 const fontOf = ({ font }) => cssFont(font.weight, font.pixelSize);
 
+// How far, in form pixels, a control may reach out on each side for a finger: half the way to
+// the next shown windowed control that way, or all the way to the client area's edge.
+function roomAround({ box }, views) {
+  const edges = ({ left, top, width, height }) => ({ left, top, right: left + width, bottom: top + height });
+  const own = edges(box);
+  const room = { left: own.left, top: own.top, right: Infinity, bottom: Infinity };
+  const closer = (side, gap) => { if (gap >= 0) room[side] = Math.min(room[side], gap / 2); };
+  for (const { box: otherBox, visible } of views) {
+    if (!visible || otherBox === box) continue;
+    const other = edges(otherBox);
+    if (other.top < own.bottom && own.top < other.bottom) { // level with it
+      closer('left', own.left - other.right);
+      closer('right', other.left - own.right);
+    }
+    if (other.left < own.right && own.left < other.right) { // above or below it
+      closer('top', own.top - other.bottom);
+      closer('bottom', other.top - own.bottom);
+    }
+  }
+  return room;
+}
+
 function createField(view, onInput, { colourOf, alignments }) {
   const field = Object.assign(document.createElement('input'), {
     type: 'text', name: view.name, className: 'text-box', spellcheck: false, autocomplete: 'off',
@@ -57,6 +79,7 @@ export class WindowedControls {
     };
     this.elements = new Map();
     this.bars = new Map();
+    this.views = views;
     for (const view of views) {
       const element = this.create(view, handlers);
       place(element, view);
@@ -66,7 +89,14 @@ export class WindowedControls {
     }
   }
 
-  create(view, { onInput, onValue, onClick }) {
+  create(view, handlers) {
+    const element = this.createElement(view, handlers);
+    for (const [side, room] of Object.entries(roomAround(view, this.views)))
+      element.style.setProperty(`--room-${side}`, `${Math.min(room, 1000)}px`);
+    return element;
+  }
+
+  createElement(view, { onInput, onValue, onClick }) {
     const { ControlKind } = this.module;
     if (view.kind === ControlKind.TextBox) return createField(view, onInput, this.look);
     if (view.kind === ControlKind.CommandButton) {

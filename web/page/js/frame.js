@@ -20,36 +20,33 @@ export function openFrame(frame, mill, onResize) {
     onResize(client.clientWidth, client.clientHeight);
   };
   new ResizeObserver(resized).observe(client);
-  onRatioChange(resized);
   // The frame takes the size the form gives it, and the client follows the frame from then on.
   const [width, height] = [frame.offsetWidth, frame.offsetHeight];
   frame.style.width = `${width}px`;
   frame.style.height = `${height}px`;
   client.style.width = client.style.height = '';
-  dragToResize(frame, frame.querySelector('.grip'));
   keepFocusInside(frame);
 }
 
-// Calls `changed` whenever the device pixel ratio changes: zoom, or another screen.
-function onRatioChange(changed) {
-  const query = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
-  query.addEventListener('change', () => {
-    changed();
-    onRatioChange(changed);
-  }, { once: true });
-}
-
-// The frame's size follows the grip in its corner, by mouse, pen or touch alike.
-function dragToResize(frame, grip) {
+// The frame's size follows the grip in its corner, by mouse, pen or touch alike. `stage` (see
+// fit.js) keeps its scale and place meanwhile, and the frame stays inside the viewport.
+export function dragToResize(frame, stage) {
+  const grip = frame.querySelector('.grip');
   grip.addEventListener('pointerdown', (event) => {
     event.preventDefault();
     grip.setPointerCapture(event.pointerId);
+    stage.hold(true);
     const start = { x: event.clientX, y: event.clientY, w: frame.offsetWidth, h: frame.offsetHeight };
+    const room = stage.room();
+    const size = (from, by, min, max) => `${Math.min(max, Math.max(min, from + by / stage.scale))}px`;
     const move = (moved) => {
-      frame.style.width = `${Math.max(MinWidth, start.w + moved.clientX - start.x)}px`;
-      frame.style.height = `${Math.max(MinHeight, start.h + moved.clientY - start.y)}px`;
+      frame.style.width = size(start.w, moved.clientX - start.x, MinWidth, room.width);
+      frame.style.height = size(start.h, moved.clientY - start.y, MinHeight, room.height);
     };
-    const stop = () => grip.removeEventListener('pointermove', move);
+    const stop = () => {
+      grip.removeEventListener('pointermove', move);
+      stage.hold(false);
+    };
     grip.addEventListener('pointermove', move);
     grip.addEventListener('pointerup', stop, { once: true });
     grip.addEventListener('pointercancel', stop, { once: true });

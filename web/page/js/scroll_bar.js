@@ -36,6 +36,7 @@ export class ScrollBar {
     this.thumb.addEventListener('pointerdown', (event) => this.drag(event));
     bar.addEventListener('keydown', (event) => this.onKey(event));
     bar.addEventListener('wheel', (event) => this.onWheel(event), { passive: false });
+    bar.addEventListener('contextmenu', (event) => event.preventDefault()); // a finger held still
     this.show(value);
   }
 
@@ -77,25 +78,24 @@ export class ScrollBar {
     this.step(Math.sign(delta), Math.min(3 * this.smallChange, this.largeChange));
   }
 
-  // Where the thumb starts along the track, where a pointer event or box falls on it, and the
-  // track's length, in CSS pixels.
-  thumbStart() { return this.along(this.thumb.getBoundingClientRect()); }
+  // Where a pointer event or box falls along the track, and the length of a box along it, in
+  // pixels of the screen: the page may show the bar at any scale.
   along({ clientX, clientY, left = clientX, top = clientY }) {
     const box = this.track.getBoundingClientRect();
     return this.vertical ? top - box.top : left - box.left;
   }
-  trackLength() {
-    const box = this.track.getBoundingClientRect();
+  lengthOf(element) {
+    const box = element.getBoundingClientRect();
     return this.vertical ? box.height : box.width;
   }
 
   // One page towards the pointer while the thumb is not under it.
   pageTowards(event) {
     if (event.target === this.thumb) return;
-    const thumbStart = this.thumbStart();
+    const thumbStart = this.along(this.thumb.getBoundingClientRect());
     const at = this.along(event);
     if (at < thumbStart) this.step(-1, this.largeChange);
-    else if (at > thumbStart + ThumbLength) this.step(1, this.largeChange);
+    else if (at > thumbStart + this.lengthOf(this.thumb)) this.step(1, this.largeChange);
   }
 
   // Runs `action` on press, then again and again while the button is held.
@@ -114,9 +114,9 @@ export class ScrollBar {
 
   drag(event) {
     if (event.button !== 0) return;
-    const grip = this.along(event) - this.thumbStart();
+    const grip = this.along(event) - this.along(this.thumb.getBoundingClientRect());
     this.press(event, (moved) => {
-      const free = this.trackLength() - ThumbLength;
+      const free = this.lengthOf(this.track) - this.lengthOf(this.thumb);
       const fraction = free > 0 ? (this.along(moved) - grip) / free : 0;
       this.set(Math.round(this.min + fraction * (this.max - this.min)));
     });
@@ -125,7 +125,7 @@ export class ScrollBar {
   // The bar takes the focus and hears the pointer's moves until it is let go.
   press(event, onMove, onStop = () => {}) {
     event.preventDefault();
-    this.element.focus();
+    this.element.focus({ preventScroll: true });
     const moves = new AbortController();
     const stop = () => {
       onStop();
