@@ -17,11 +17,12 @@ QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
-// The window's children that are static texts.
+// The window's children that are painted texts: static texts, and the advice, a notification.
 std::vector<QAccessibleInterface*> staticTexts(QAccessibleInterface* window) {
     std::vector<QAccessibleInterface*> texts;
     for (int i = 0; i < window->childCount(); ++i) {
-        if (window->child(i)->role() == QAccessible::StaticText)
+        const QAccessible::Role role = window->child(i)->role();
+        if (role == QAccessible::StaticText || role == QAccessible::Notification)
             texts.push_back(window->child(i));
     }
     return texts;
@@ -69,6 +70,10 @@ TEST_F(Accessibility, ReadoutsAndBannerAreStaticTextsOfTheWindow) {
         EXPECT_EQ(text->text(QAccessible::Name), caption) << label;
         EXPECT_EQ(text->text(QAccessible::Value), caption) << label;
     }
+    for (const char* label : {"Label6", "Label7", "Label9", "Label10"})
+        EXPECT_EQ(textOf(label)->role(), QAccessible::StaticText) << label;
+    // A screen reader speaks a notification as it shows, and a static text only when asked.
+    EXPECT_EQ(textOf("Label1")->role(), QAccessible::Notification) << "the advice";
     EXPECT_TRUE(textOf("Label1")->state().invisible) << "the advice is hidden at first";
     EXPECT_FALSE(textOf("Label9")->state().invisible);
 }
