@@ -4,6 +4,7 @@
 
 #include "host/accessible_window.h"
 
+#include "host/accessible_field.h"
 #include "host/mill_window.h"
 #include "host/painted_text.h"
 #include "host/qt_values.h"
@@ -99,9 +100,13 @@ class AccessibleMillWindow : public QAccessibleWidget {
     QMetaObject::Connection changes_;
 };
 
-QAccessibleInterface* millWindowFactory(const QString&, QObject* object) {
+QAccessibleInterface* millWindowFactory(const QString& className, QObject* object) {
     if (auto* window = qobject_cast<MillWindow*>(object))
         return new AccessibleMillWindow(*window);
+    auto* field = qobject_cast<QLineEdit*>(object);
+    if (field && className == QLatin1String("QLineEdit") &&
+        qobject_cast<MillWindow*>(field->parent()))
+        return new AccessibleField(*field);
     return nullptr;
 }
 
