@@ -33,6 +33,17 @@ TAB_STOPS = [
     "Diameter loper scroll bar 140.",
     "Licht de vang push button.",
 ]
+# Running, the fields show the wind, the ratio and the diameter the form's sliders give, and Tab
+# selects a field's text; the button shows its new caption.
+RUNNING_STOPS = [
+    ["Enden text.", "10 selected."],
+    ["Wind scroll bar 10."],
+    ["Overbrengings factor  text.", "4.5 selected."],
+    ["Overbrengings factor  scroll bar 450."],
+    ["Diameter loper text.", "1.4 selected."],
+    ["Diameter loper scroll bar 140."],
+    ["Vangen push button."],
+]
 WINDOW = "  ZAVELTOP SOFTWARE frame."
 RELEASED = "Vangen"  # the button's caption once the brake is off
 ADVICE = "Zwichten is aangeraden"
@@ -266,9 +277,20 @@ def walk_tab_stops(walk):
         walk.step(["Tab"], f"Tab to {stop.split(' ')[0]}", [stop])
 
 
+def wait_for_fields(log, since):
+    """Waits until the fields' texts of the running mill have reached Orca."""
+    for stop in RUNNING_STOPS[::2][:3]:
+        caption, text = stop[0][: -len(" text.")], stop[1][: -len(" selected.")]
+        log.wait_for(lambda line: f"object:text-changed:insert for [text | {caption}]" in line
+                     and line.endswith(f", {text})"), since, f"the field {caption!r} showing {text}")
+
+
 def drive_wind(walk, log):
     notification = f"notification {ADVICE}."
-    walk.step(["Tab", "Tab"], "Tab to the wind slider, running", ["Wind scroll bar 10."])
+    for stop in RUNNING_STOPS:
+        walk.step(["Tab"], f"running, Tab to {stop[0].split(' ')[0]}", stop)
+    walk.step(["Tab"], "Tab to the wind field", [RUNNING_STOPS[0][0]])
+    walk.step(["Tab"], "Tab to the wind slider", [RUNNING_STOPS[1][0]])
     since = walk.step(["End"], "End: wind 140", ["140", notification])
     walk.quiet_since(since, "End: wind 140", ["140", notification])
     since = walk.step(["Home"], "Home: wind 10", ["10"])
@@ -302,7 +324,8 @@ def run(mill, folder):
         if WINDOW not in log.utterances(opened, shown):
             raise Failed(f"opening: Orca did not present the window {WINDOW!r}")
         walk_tab_stops(walk)
-        walk.step(["space"], "Space on the button", [RELEASED])
+        released = walk.step(["space"], "Space on the button", [RELEASED])
+        wait_for_fields(log, released)
         drive_wind(walk, log)
         check_readouts_unspoken(log, opened)
     finally:
