@@ -15,6 +15,7 @@ says it spoke. Prints "skipped" and the reason, and exits 0, where Orca cannot s
 import os
 import pty
 import re
+import shutil
 import subprocess
 import sys
 import threading
@@ -307,7 +308,14 @@ def check_readouts_unspoken(log, since):
         raise Failed(f"Orca read out readouts or the banner as they changed: {said}")
 
 
+PROGRAMS = ["openbox", "xprop", "xdotool", "/usr/libexec/at-spi-bus-launcher",
+            "speech-dispatcher", "orca"]
+
+
 def run(mill, folder):
+    missing = [program for program in PROGRAMS if shutil.which(program) is None]
+    if missing:
+        raise Skipped("not installed: " + ", ".join(missing))
     env = private_environment(folder)
     processes, log = Processes(folder), OrcaLog(os.path.join(folder, "orca-debug.log"))
     walk = Walk(log)
