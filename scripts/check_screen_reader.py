@@ -99,6 +99,7 @@ class OrcaLog:
             except OSError:  # every writer has closed the terminal
                 return
             self.record.write(chunk)
+            self.record.flush()
             *whole, pending = (pending + chunk).split(b"\n")
             with self.changed:
                 self.lines += [line.decode(errors="replace").rstrip("\r") for line in whole]
@@ -115,18 +116,15 @@ class OrcaLog:
 
     def wait_for(self, found, since, what):
         """Waits until a line after `since` satisfies `found`; returns the index after it."""
-        deadline = time.monotonic() + WAIT
+        deadline, looked = time.monotonic() + WAIT, since
         with self.changed:
             while True:
-                for i in range(since, len(self.lines)):
+                for i in range(looked, len(self.lines)):
                     if found(self.lines[i]):
                         return i + 1
+                looked = len(self.lines)
                 if not self.changed.wait(max(0, deadline - time.monotonic())):
                     raise Failed(f"{what}: not in Orca's log after {WAIT} s")
-
-    def wait_to_speak(self, text, since, what):
-        spoken = lambda line: (m := self.SPOKEN.search(line)) and text in m.group(1)
-        return self.wait_for(spoken, since, what)
 
 
 class Processes:
@@ -224,9 +222,8 @@ def start_speech_server(processes, env, folder):
 def start_orca(processes, env, folder, log):
     orca = processes.start("orca", ["orca", "--debug-file", log.terminal,
                                     "--user-prefs", os.path.join(folder, "orca")], env=env)
-    try:
-        log.wait_to_speak("Screen reader on.", 0, "Orca starting")
-    except Failed:
+    # Orca ends at once where another Orca of this user runs, which it leaves alone.
+    if not wait_until(lambda: "Screen reader on." in log.utterances(), orca):
         with open(os.path.join(folder, "orca.out"), errors="replace") as said:
             raise Skipped("Orca did not start; it said: " + said.read()[-600:].strip())
     return orca
