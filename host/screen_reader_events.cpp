@@ -11,6 +11,7 @@
 #include <QDBusVariant>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVariantMap>
 
 namespace molen {
@@ -26,35 +27,39 @@ namespace {
 // all, as if it had come and gone at once.
 class FocusFirst : public QObject {
   public:
-    using QObject::QObject;
+    explicit FocusFirst(QLineEdit& field)
+        : QObject(&field) {
+        later_.setSingleShot(true);
+        QObject::connect(&later_, &QTimer::timeout, this, [this, &field] { passOn(field); });
+    }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::FocusIn || passing_ || !QAccessible::isActive())
             return false;
-        auto* field = static_cast<QWidget*>(watched);
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        QMetaObject::invokeMethod(
-            this, [this, field, reason] { passOn(*field, reason); }, Qt::QueuedConnection);
+        reason_ = static_cast<QFocusEvent*>(event)->reason();
+        later_.start(0);
         return true;
     }
 
   private:
-    void passOn(QWidget& field, Qt::FocusReason reason) {
+    void passOn(QWidget& field) {
         if (!field.hasFocus())
             return;
-        QFocusEvent focusIn(QEvent::FocusIn, reason);
+        QFocusEvent focusIn(QEvent::FocusIn, reason_);
         passing_ = true;
         QCoreApplication::sendEvent(&field, &focusIn);
         passing_ = false;
     }
 
+    QTimer later_;
+    Qt::FocusReason reason_ = Qt::OtherFocusReason;
     bool passing_ = false;
 };
 
 } // namespace
 
-void announceFocusFirst(QLineEdit& field) { field.installEventFilter(new FocusFirst(&field)); }
+void announceFocusFirst(QLineEdit& field) { field.installEventFilter(new FocusFirst(field)); }
 
 // Qt 6.4 sends an accessible-name change over AT-SPI with the object itself as its data where
 // AT-SPI has the new name, which Orca 43 refuses to speak ("bad content sent to speak()"). The
