@@ -68,9 +68,11 @@ void announceFocusFirst(QLineEdit& field) { field.installEventFilter(new FocusFi
 // A screen reader that has already taken the name from a correct first change ignores a second
 // that brings the same name.
 void announceNewName(QWidget& widget) {
+    if (!QAccessible::isActive())
+        return; // no assistive technology listens, and Qt has no connection to the bus
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
     const QDBusConnection bus(QStringLiteral("a11y"));
-    if (!QAccessible::isActive() || !accessible || !bus.isConnected())
+    if (!accessible || !bus.isConnected())
         return;
     const QString path =
         QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(accessible));
