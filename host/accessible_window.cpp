@@ -4,13 +4,19 @@
 
 #include "host/accessible_window.h"
 
+#include "host/accessible_field.h"
 #include "host/mill_window.h"
 #include "host/painted_text.h"
 #include "host/qt_values.h"
+#include "host/screen_reader_events.h"
 #include "host/windowed_controls.h"
 #include "model/form1.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QLineEdit>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace molen {
@@ -77,11 +83,11 @@ class AccessibleMillWindow : public QAccessibleWidget {
         PaintedText* text = paintedText(id);
         if (!text)
             return;
+        // Only the name: Qt 6.4 passes a value change on to AT-SPI only for an interface with a
+        // value, which a text has not, and warns of it on every tick.
         if (text->takeCaptionChange()) {
             QAccessibleEvent named(text, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&named);
-            QAccessibleValueChangeEvent valued(text, text->text(QAccessible::Value));
-            QAccessible::updateAccessibility(&valued);
         }
         if (text->takeVisibilityChange()) {
             QAccessibleEvent shown(text, text->state().invisible ? QAccessible::ObjectHide
@@ -94,9 +100,13 @@ class AccessibleMillWindow : public QAccessibleWidget {
     QMetaObject::Connection changes_;
 };
 
-QAccessibleInterface* millWindowFactory(const QString&, QObject* object) {
+QAccessibleInterface* millWindowFactory(const QString& className, QObject* object) {
     if (auto* window = qobject_cast<MillWindow*>(object))
         return new AccessibleMillWindow(*window);
+    auto* field = qobject_cast<QLineEdit*>(object);
+    if (field && className == QLatin1String("QLineEdit") &&
+        qobject_cast<MillWindow*>(field->parent()))
+        return new AccessibleField(*field);
     return nullptr;
 }
 
@@ -107,8 +117,18 @@ void installMillWindowAccessibility() {
 }
 
 void exposeToAssistiveTechnology(MillWindow& window, const WindowedControls& controls) {
-    for (const auto& [control, caption] : form1::CaptionOf)
-        controls.widget(control)->setAccessibleName(toQString(window.form().get(caption).Caption));
+    for (const auto& [control, caption] : form1::CaptionOf) {
+        QWidget* widget = controls.widget(control);
+        widget->setAccessibleName(toQString(window.form().get(caption).Caption));
+        if (auto* field = qobject_cast<QLineEdit*>(widget))
+            announceFocusFirst(*field);
+    }
+    auto* button = qobject_cast<QAbstractButton*>(controls.widget(form1::Command1.id));
+    auto told = std::make_shared<QString>(button->text());
+    QObject::connect(&window, &MillWindow::controlChanged, button, [button, told](ControlId id) {
+        if (id == form1::Command1.id && std::exchange(*told, button->text()) != button->text())
+            announceNewName(*button);
+    });
 }
 
 } // namespace molen

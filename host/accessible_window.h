@@ -15,8 +15,9 @@ class WindowedControls;
 // this must come before a window's first change that Qt announces, such as its title.
 void installMillWindowAccessibility();
 
-// Names the window's widgets after their captions. (The painted texts are children of every
-// MillWindow's interface from the start.)
+// Names the window's widgets after their captions, and has the fields and the button tell
+// screen readers of their focus and new caption in a form that they can speak. (The painted
+// texts are children of every MillWindow's interface from the start.)
 void exposeToAssistiveTechnology(MillWindow& window, const WindowedControls& controls);
 
 } // namespace molen

@@ -6,6 +6,7 @@
 
 #include "host/qt_painter.h"
 #include "host/qt_values.h"
+#include "model/form1.h"
 
 #include <utility>
 
@@ -46,6 +47,12 @@ QString PaintedText::text(QAccessible::Text t) const {
 QRect PaintedText::rect() const {
     const QRect box = toQRect(grid_.rect(label()));
     return {window_.mapToGlobal(box.topLeft()), box.size()};
+}
+
+// A screen reader speaks a notification as it shows (Orca 43 speaks no other role's showing
+// unless it has the focus), and the readouts, being static texts, only when asked.
+QAccessible::Role PaintedText::role() const {
+    return id_ == form1::Advice.id ? QAccessible::Notification : QAccessible::StaticText;
 }
 
 QAccessible::State PaintedText::state() const {

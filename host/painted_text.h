@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One painted label as a static text for assistive technology: its name and value are the
-// label's caption, its place the label's box on the screen.
+// One painted label as a static text for assistive technology, or, for the advice, as a
+// notification: its name and value are the label's caption, its place the label's box on the
+// screen.
 #pragma once
 
 #include "drawing/pixel_grid.h"
@@ -37,7 +38,7 @@ class PaintedText : public QAccessibleInterface {
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::Role role() const override;
     QAccessible::State state() const override;
 
   private:

@@ -78,8 +78,12 @@ inline constexpr std::array<NamedBy, 6> CaptionOf{{
     {Text8.id, Label8},
 }};
 
+// The advice to reef the sails, shown in a strong wind: assistive technology announces it as it
+// appears, where the readouts are only there to be read.
+inline constexpr Handle<Label> Advice = Label1;
+
 // The labels whose captions change as the mill runs: the banner, then the readouts top to
 // bottom, then the advice.
-inline constexpr std::array<Handle<Label>, 5> LiveTexts{Label10, Label6, Label7, Label9, Label1};
+inline constexpr std::array<Handle<Label>, 5> LiveTexts{Label10, Label6, Label7, Label9, Advice};
 
 } // namespace molen::form1

@@ -17,11 +17,12 @@ QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
-// The window's children that are static texts.
+// The window's children that are painted texts: static texts, and the advice, a notification.
 std::vector<QAccessibleInterface*> staticTexts(QAccessibleInterface* window) {
     std::vector<QAccessibleInterface*> texts;
     for (int i = 0; i < window->childCount(); ++i) {
-        if (window->child(i)->role() == QAccessible::StaticText)
+        const QAccessible::Role role = window->child(i)->role();
+        if (role == QAccessible::StaticText || role == QAccessible::Notification)
             texts.push_back(window->child(i));
     }
     return texts;
@@ -69,6 +70,10 @@ TEST_F(Accessibility, ReadoutsAndBannerAreStaticTextsOfTheWindow) {
         EXPECT_EQ(text->text(QAccessible::Name), caption) << label;
         EXPECT_EQ(text->text(QAccessible::Value), caption) << label;
     }
+    for (const char* label : {"Label6", "Label7", "Label9", "Label10"})
+        EXPECT_EQ(textOf(label)->role(), QAccessible::StaticText) << label;
+    // A screen reader speaks a notification as it shows, and a static text only when asked.
+    EXPECT_EQ(textOf("Label1")->role(), QAccessible::Notification) << "the advice";
     EXPECT_TRUE(textOf("Label1")->state().invisible) << "the advice is hidden at first";
     EXPECT_FALSE(textOf("Label9")->state().invisible);
 }
@@ -100,6 +105,37 @@ TEST_F(Accessibility, ReadoutsFollowTheirCaptions) {
         EXPECT_EQ(textOf(label)->text(QAccessible::Value), caption) << label;
     }
     EXPECT_FALSE(textOf("Label1")->state().invisible) << "the advice shows in a strong wind";
+}
+
+// A screen reader reads a field's text through its runs of attributes: each run must hold the
+// whole text, which has no attributes of its own.
+TEST_F(Accessibility, EachFieldIsAnEditableTextWholeInOneRun) {
+    QTest::mouseClick(child<QWidget*>("Command1"), Qt::LeftButton);
+    window.deliver(MillEvent::Timer1Tick);
+    window.deliver(MillEvent::Timer2Tick);
+    // The slowest wind, and the ratio 450 and the diameter 140 over 100 the sliders start at.
+    const std::pair<const char*, QString> fields[] = {
+        {"Text2", "10"}, {"Text4", "4.5"}, {"Text8", "1.4"}};
+    for (const auto& [name, shown] : fields) {
+        QAccessibleInterface* edit = accessible(field(name));
+        EXPECT_EQ(edit->role(), QAccessible::EditableText) << name;
+        EXPECT_TRUE(edit->state().editable) << name;
+        EXPECT_EQ(edit->text(QAccessible::Value), shown) << name;
+        QAccessibleTextInterface* text = edit->textInterface();
+        ASSERT_NE(text, nullptr) << name;
+        ASSERT_EQ(text->text(0, text->characterCount()), shown) << name;
+        for (int offset = 0; offset < text->characterCount(); ++offset) {
+            int start = -1, end = -1;
+            EXPECT_EQ(text->attributes(offset, &start, &end), QString()) << name;
+            EXPECT_EQ(std::pair(start, end), std::pair(0, int(shown.size()))) << name << offset;
+            EXPECT_TRUE(edit->rect().contains(text->characterRect(offset))) << name << offset;
+        }
+        field(name)->selectAll();
+        int start = -1, end = -1;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(text->selectionCount(), 1) << name;
+        EXPECT_EQ(std::pair(start, end), std::pair(0, int(shown.size()))) << name;
+    }
 }
 
 } // namespace

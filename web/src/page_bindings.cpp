@@ -7,6 +7,7 @@
 
 #include "control_view.h"
 #include "mill_page.h"
+#include "model/form1.h"
 
 #include <emscripten/bind.h>
 
@@ -116,6 +117,8 @@ void bindMillPage() {
 } // namespace
 
 EMSCRIPTEN_BINDINGS(molen) {
+    // The live text that assistive technology announces as it appears.
+    constant("AdviceId", static_cast<int>(form1::Advice.id));
     bindEnums();
     bindDrawing();
     bindControlView();

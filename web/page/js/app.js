@@ -17,7 +17,8 @@ export async function openPage(frame) {
   const [{ module, mill }] = await Promise.all([openMill(), loadFaces()]);
   const client = frame.querySelector('.client');
   const canvas = new FormCanvas(client.querySelector('canvas'), mill, module);
-  const readouts = new Readouts(frame.querySelector('.readouts'), mill.liveTexts());
+  const readouts = new Readouts(frame.querySelector('.readouts'), mill.liveTexts(),
+    module.AdviceId);
   let controls = null;
   let timers = null;
   // The one dispatch point: the procedure runs (an error ends it inside the mill) and then
