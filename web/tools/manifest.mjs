@@ -31,10 +31,24 @@ export function siteColours(root) {
   };
 }
 
+// A flat picture loses nothing one can see in a palette of its own: a third of the bytes. Where
+// the palette would show, the picture stays as it was rendered.
+function squeeze(path) {
+  try {
+    execFileSync('pngquant', ['--quality', '90-100', '--speed', '1', '--strip', '--force',
+      '--output', path, path]);
+  } catch (error) {
+    if (error.status !== 99) throw error; // 99: the quality asked for cannot be had
+  }
+}
+
 export function writeIcons(site, svg, colours) {
   mkdirSync(join(site, 'icons'), { recursive: true });
-  const render = (size, file, more = []) => execFileSync('rsvg-convert',
-    ['-w', String(size), '-h', String(size), ...more, '-o', join(site, 'icons', file), svg]);
+  const render = (size, file, more = []) => {
+    const path = join(site, 'icons', file);
+    execFileSync('rsvg-convert', ['-w', String(size), '-h', String(size), ...more, '-o', path, svg]);
+    squeeze(path);
+  };
   render(192, 'molen-192.png');
   render(512, 'molen-512.png');
   const margin = String((MaskedSize - SafeSide) / 2);
@@ -66,5 +80,17 @@ export function fillThemeColour(site, colours) {
   const filled = page.replace('<meta name="theme-color" content="">',
     `<meta name="theme-color" content="${colours.theme}">`);
   if (filled === page) throw new Error('no theme-color in index.html');
+  writeFileSync(path, filled);
+}
+
+// Every module of the page fetched at once, rather than as each import is found; the module
+// with the WebAssembly's loader first, as the first frame waits longest for it.
+export function preloadModules(site, modules) {
+  const path = join(site, 'index.html');
+  const page = readFileSync(path, 'utf8');
+  const ordered = [...modules].sort((a, b) => (b === 'js/molen.js') - (a === 'js/molen.js'));
+  const links = ordered.map((module) => `<link rel="modulepreload" href="${module}">`).join('\n');
+  const filled = page.replace('<link rel="modulepreload">', () => links);
+  if (filled === page) throw new Error('no modulepreload in index.html');
   writeFileSync(path, filled);
 }
