@@ -18,7 +18,8 @@ export function siteFiles(site) {
 }
 
 export function writeWorker(site, source) {
-  const files = siteFiles(site).filter((path) => path !== Worker).map((path) => {
+  // The compressed copies are the same files to a browser, and the worker stands for itself.
+  const files = siteFiles(site).filter((path) => path !== Worker && !/\.(gz|br)$/.test(path)).map((path) => {
     const digest = createHash('sha256').update(readFileSync(join(site, path))).digest('base64');
     return { path, integrity: `sha256-${digest}` };
   });
