@@ -9,11 +9,14 @@ import { FormCanvas } from './canvas.js';
 import { WindowedControls } from './controls.js';
 import { openFrame } from './frame.js';
 import { Readouts } from './readouts.js';
+import { nextTask } from './tasks.js';
 import { cssFont } from './text.js';
 import { TimerBank } from './timers.js';
 
+// The page is built in a few tasks, none long enough to keep a phone from answering a touch.
 export async function openPage(frame) {
   const [{ module, mill }] = await Promise.all([openMill(), loadFaces()]);
+  await nextTask();
   const client = frame.querySelector('.client');
   const canvas = new FormCanvas(client.querySelector('canvas'), mill, module);
   const readouts = new Readouts(frame.querySelector('.readouts'), mill.liveTexts());
@@ -35,6 +38,7 @@ export async function openPage(frame) {
     onClick: () => deliver(module.MillEvent.Command1Click),
   });
   timers = new TimerBank(mill.timers(), (id) => deliver(mill.tickOf(id)));
+  await nextTask();
   openFrame(frame, mill, (width, height) => canvas.resize(width, height));
   controls.button.focus();
   timers.start();
