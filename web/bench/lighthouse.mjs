@@ -62,7 +62,8 @@ const results = [];
 let version = '';
 for (let i = 0; i < Number(runs); i++) {
   const report = await lighthouse();
-  version = `Lighthouse ${report.lighthouseVersion}, ${report.environment.hostUserAgent}`;
+  const chromium = report.environment.hostUserAgent.match(/Chrome\/[\d.]+/)?.[0] ?? 'Chromium';
+  version = `Lighthouse ${report.lighthouseVersion} in headless ${chromium}`;
   results.push(figures(report));
 }
 const keys = ['performance', 'lcpMs', 'tbtMs', 'fcpMs', 'mainThreadMs', 'longestTaskMs', 'transferBytes'];

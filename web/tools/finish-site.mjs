@@ -1,17 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Molen developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finishes the site scripts/web-build assembled: module preloads, manifest, icons and theme
-// colour, then the service worker over every file, then the compressed copies a host sends.
+// Finishes the site scripts/web-build assembled: manifest, icons and theme colour, then the
+// service worker over every file, then the compressed copies a host sends.
 // Usage (from the repository's root): node web/tools/finish-site.mjs SITE_DIR
 import { compressSite } from './compress.mjs';
-import { fillThemeColour, preloadModules, siteColours, writeIcons, writeManifest } from './manifest.mjs';
-import { siteFiles, writeWorker } from './precache.mjs';
+import { fillThemeColour, siteColours, writeIcons, writeManifest } from './manifest.mjs';
+import { writeWorker } from './precache.mjs';
 
 const site = process.argv[2];
 const colours = siteColours('.');
 fillThemeColour(site, colours);
-preloadModules(site, siteFiles(site).filter((path) => path.endsWith('.js')));
 writeManifest(site, colours);
 writeIcons(site, 'host/molen.svg', colours);
 writeWorker(site, 'web/page/sw.js');

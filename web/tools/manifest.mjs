@@ -82,15 +82,3 @@ export function fillThemeColour(site, colours) {
   if (filled === page) throw new Error('no theme-color in index.html');
   writeFileSync(path, filled);
 }
-
-// Every module of the page fetched at once, rather than as each import is found; the module
-// with the WebAssembly's loader first, as the first frame waits longest for it.
-export function preloadModules(site, modules) {
-  const path = join(site, 'index.html');
-  const page = readFileSync(path, 'utf8');
-  const ordered = [...modules].sort((a, b) => (b === 'js/molen.js') - (a === 'js/molen.js'));
-  const links = ordered.map((module) => `<link rel="modulepreload" href="${module}">`).join('\n');
-  const filled = page.replace('<link rel="modulepreload">', () => links);
-  if (filled === page) throw new Error('no modulepreload in index.html');
-  writeFileSync(path, filled);
-}
