@@ -103,7 +103,8 @@ def chart(runs, path):
 
 def report(r, picture):
     """The whole report: the window's figures, then the web page's."""
-    return desktop_report(r, picture) + "\n" + web_report.section(r["web"]) + "\n"
+    return (desktop_report(r, picture) + "\n" + web_report.section(r["web"]) + "\n\n" +
+            web_report.phone_section(r["lighthouse"]) + "\n")
 
 
 def desktop_report(r, picture):
@@ -118,7 +119,8 @@ def desktop_report(r, picture):
         "same motion on the same timers.",
         "## Machine", "\n".join(f"- {k} {v}" for k, v in r["machine"].items()),
         "## Goals", table(("goal", "figure", "result"),
-                          judge(r) + [goal(*g) for g in web_report.goals(r["web"])]),
+                          judge(r) + [goal(*g) for g in web_report.goals(r["web"]) +
+                                      web_report.phone_goals(r["lighthouse"])]),
         "## Tick timing", "The real window under Xvfb with the brake released, one row per timer "
         "and interval; periods are taken as each tick is delivered, on a monotonic clock. The "
         "sail's first period is the 1000 ms before the first sail tick, and the stone ticks every "
@@ -146,7 +148,8 @@ def main(folder, report_path, picture_path, *winds):
          "starve": load(folder, "starve.json"),
          "whole": load(folder, "whole.jsonl"),
          "overspill_px": load(folder, "overspill.json")["banner_overspill_px"],
-         "web": load(folder, "web.json")}
+         "web": load(folder, "web.json"),
+         "lighthouse": load(folder, "lighthouse.json")}
     for run in r["whole"]:
         run["cpu_s"] = run["program_cpu_s"] + run["server_cpu_s"]
     chart(r["timing"], picture_path)

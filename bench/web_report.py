@@ -2,11 +2,17 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The web page's part of the performance report, from web.json of web/bench/run.mjs."""
+"""The web page's part of the performance report, from web.json of web/bench/run.mjs and
+lighthouse.json of scripts/check-lighthouse."""
 import statistics
 
 SITE_LIMIT_KB = 250
 FRAME_MS = 16
+# Lighthouse's mobile profile: the score at least, the times at most (ms).
+PHONE_SCORE = 0.98
+PHONE_LIMITS_MS = (("lcpMs", "largest contentful paint", 1500),
+                   ("tbtMs", "total blocking time", 50),
+                   ("longestTaskMs", "longest task before the first frame", 50))
 
 
 def _table(header, rows):
@@ -106,3 +112,44 @@ def section(w):
         "### Size", "Every file of `build-web/site/`, plain and with gzip at level 9, as a "
         "static host that compresses would send it.",
         _table(("file", "bytes", "gzip bytes"), sizes)])
+
+
+def phone_goals(lh):
+    """(goal, figure, met) for the page under Lighthouse's mobile profile, on the medians."""
+    m = lh["median"]
+    goals = [(f"Phone: Lighthouse performance score at least {PHONE_SCORE}",
+              f"{m['performance']:.2f}", m["performance"] >= PHONE_SCORE)]
+    for key, what, limit in PHONE_LIMITS_MS:
+        goals.append((f"Phone: {what} at most {limit} ms", f"{m[key]:.0f} ms", m[key] <= limit))
+    return goals
+
+
+def phone_section(lh):
+    """Lighthouse's figures, run by run and their medians."""
+    keys = (("performance", "score", "{:.2f}"), ("fcpMs", "FCP (ms)", "{:.0f}"),
+            ("lcpMs", "LCP (ms)", "{:.0f}"), ("tbtMs", "TBT (ms)", "{:.0f}"),
+            ("longestTaskMs", "longest task to first frame (ms)", "{:.0f}"),
+            ("mainThreadMs", "main-thread work (ms)", "{:.0f}"),
+            ("transferBytes", "bytes sent", "{:.0f}"))
+    rows = [[str(i + 1)] + [f.format(run[k]) for k, _, f in keys] for i, run in enumerate(lh["runs"])]
+    rows.append(["**median**"] + [f.format(lh["median"][k]) for k, _, f in keys])
+    return "\n\n".join([
+        "### On a phone: Lighthouse", f"`scripts/check-lighthouse`: {lh['version']}, its "
+        "mobile profile (a mid-range phone, slow 4G and a CPU four times slower, simulated), "
+        "against the site as `scripts/serve-site` serves it: nginx sending the brotli or gzip "
+        "made at build time. The machine is shared with other work, so each figure is the median "
+        f"of {len(lh['runs'])} runs. The longest task is the longest main-thread task before the "
+        "first frame is painted, as seen here, times the profile's CPU slow-down. The whole "
+        f"site with gzip: {lh['siteGzipBytes'] / 1000:.1f} KB.",
+        _table(["run"] + [label for _, label, _ in keys], rows)])
+
+
+if __name__ == "__main__":
+    # The phone's figures and goals alone, from a lighthouse.json: what the test command shows.
+    import json
+    import sys
+
+    phone = json.loads(open(sys.argv[1]).read())
+    print(phone_section(phone))
+    for goal, figure, met in phone_goals(phone):
+        print(f"- {goal}: {figure}, {'met' if met else 'missed'}")

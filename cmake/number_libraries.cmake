@@ -23,6 +23,8 @@ else()
     add_library(fmt::fmt-header-only INTERFACE IMPORTED)
     set_target_properties(FastFloat::fast_float fmt::fmt-header-only
         PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${headers})
+    # The model formats no number by locale: without one fmt leaves out <locale>, and with it
+    # every facet of the C++ library, a third of the web page's module.
     set_target_properties(fmt::fmt-header-only
-        PROPERTIES INTERFACE_COMPILE_DEFINITIONS FMT_HEADER_ONLY=1)
+        PROPERTIES INTERFACE_COMPILE_DEFINITIONS "FMT_HEADER_ONLY=1;FMT_STATIC_THOUSANDS_SEPARATOR=','")
 endif()

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Molen developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The browser tests: Debian's Chromium, headless, against the built site served on a free port.
+// The browser tests: Debian's Chromium, headless, against the built site served on a free port
+// by the same server, with the same headers and compressed files, as `scripts/web` uses.
 import { defineConfig } from '@playwright/test';
 
 const port = Number(process.env.MOLEN_WEB_PORT || 8181);
@@ -25,9 +26,10 @@ export default defineConfig({
     launchOptions: chromiumOptions,
   },
   webServer: {
-    command: `/usr/bin/python3 -m http.server ${port} --bind 127.0.0.1 --directory ../build-web/site`,
+    command: `../scripts/serve-site ../build-web/site ${port}`,
     url: `http://127.0.0.1:${port}/`,
     reuseExistingServer: false,
-    stderr: 'ignore', // the server's request log
+    // Stopped as a user stops it, so that it takes its server and temporary folder with it.
+    gracefulShutdown: { signal: 'SIGTERM', timeout: 5000 },
   },
 });

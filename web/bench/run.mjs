@@ -38,7 +38,7 @@ function serve(root) {
 function files(root) {
   return readdirSync(root, { recursive: true })
     .map((name) => join(root, name))
-    .filter((path) => statSync(path).isFile() && !path.includes('/bench/'))
+    .filter((path) => statSync(path).isFile() && !path.includes('/bench/') && !/\.(gz|br)$/.test(path))
     .map((path) => {
       const bytes = readFileSync(path);
       return { file: relative(root, path), bytes: bytes.length, gzip: gzipSync(bytes, { level: 9 }).length };

@@ -2,27 +2,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The built site served on a free port of this machine for as long as a run needs it, by the
-// same server the Playwright tests use.
+// same server (scripts/serve-site) the Playwright tests use.
 import { spawn } from 'node:child_process';
+import { createServer } from 'node:net';
 
-const Site = new URL('../../build-web/site/', import.meta.url).pathname;
+const Root = new URL('../../', import.meta.url).pathname;
 
-// Resolves to { url, stop() } once the server listens.
-export function serveSite() {
-  // Port 0: the system picks a free port, which the server names in its first line.
-  const server = spawn('/usr/bin/python3',
-    ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', Site],
-    { stdio: ['ignore', 'pipe', 'ignore'] }); // stderr: the server's request log
-  const stop = () => server.exitCode === null && server.kill();
-  process.on('exit', stop);
+// A port the system has just found free.
+function freePort() {
   return new Promise((resolve, reject) => {
-    let said = '';
-    server.stdout.on('data', (chunk) => {
-      said += chunk;
-      const port = / port (\d+)/.exec(said)?.[1];
-      if (port) resolve({ url: `http://127.0.0.1:${port}/`, stop });
+    const probe = createServer().listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
     });
-    server.on('error', reject);
-    server.on('exit', (code) => reject(new Error(`the site's server ended with ${code}`)));
+    probe.on('error', reject);
   });
+}
+
+// Resolves to { url, stop() } once the server answers.
+export async function serveSite() {
+  const port = await freePort();
+  const server = spawn(`${Root}scripts/serve-site`, [`${Root}build-web/site`, String(port)],
+    { stdio: ['ignore', 'ignore', 'inherit'] });
+  const stop = () => server.exitCode === null && server.kill('SIGTERM');
+  process.on('exit', stop);
+  const url = `http://127.0.0.1:${port}/`;
+  for (let tries = 0; tries < 100; tries++) {
+    if (server.exitCode !== null) throw new Error(`the site's server ended with ${server.exitCode}`);
+    try {
+      if ((await fetch(url)).ok) return { url, stop };
+    } catch { /* not listening yet */ }
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  stop();
+  throw new Error(`the site's server did not answer at ${url}`);
 }

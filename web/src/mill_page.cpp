@@ -139,6 +139,10 @@ drawing::Rect MillPage::exposeAll(int width, int height, double devicePixelRatio
     return grid_.onDevice(devicePixelRatio).onDevice(area);
 }
 
+void MillPage::expose(int left, int top, int width, int height) {
+    stale_.addAll(drawing::Rect{left, top, width, height});
+}
+
 int MillPage::paint(double devicePixelRatio, val canvas) {
     const drawing::PixelGrid device = grid_.onDevice(devicePixelRatio);
     CanvasReplay replay(std::move(canvas));

@@ -50,6 +50,9 @@ class MillPage {
     // The whole client area of `width` x `height` CSS pixels is to be painted afresh; returns
     // its size in device pixels at `devicePixelRatio`, the canvas's size.
     drawing::Rect exposeAll(int width, int height, double devicePixelRatio);
+    // The part of the client area at `left`, `top` of `width` x `height` CSS pixels is to be
+    // painted afresh.
+    void expose(int left, int top, int width, int height);
     // Paints what went stale on `canvas` (see CanvasReplay) at `devicePixelRatio`; returns how
     // many rectangles it painted.
     int paint(double devicePixelRatio, emscripten::val canvas);

@@ -111,6 +111,7 @@ void bindMillPage() {
         .function("setText", &MillPage::setText)
         .function("setValue", &MillPage::setValue)
         .function("exposeAll", &MillPage::exposeAll)
+        .function("expose", &MillPage::expose)
         .function("paint", &MillPage::paint);
 }
 

@@ -3,12 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The browser's text engine as the drawing layer's TextMeasure: the page's measuring object lays
-// text out at the device's own size, so a text unit is one device pixel.
+// text out at the device's own size, so a text unit is one device pixel. What it measured once
+// it gives again without asking: the faces never change once the page has loaded them.
 #pragma once
 
 #include "drawing/caption_layout.h"
 
 #include <emscripten/val.h>
+
+#include <map>
+#include <string>
+#include <tuple>
 
 namespace molen::web {
 
@@ -23,7 +28,10 @@ class WebTextMeasure : public drawing::TextMeasure {
     drawing::LineMetrics metrics(const Font& font, double pixelSize) override;
 
   private:
+    using Key = std::tuple<int, double, std::string>; // weight, pixel size, text
     emscripten::val measure_;
+    std::map<Key, double> advances_;
+    std::map<std::pair<int, double>, drawing::LineMetrics> metrics_;
 };
 
 } // namespace molen::web

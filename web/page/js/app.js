@@ -10,11 +10,14 @@ import { WindowedControls } from './controls.js';
 import { dragToResize, openFrame } from './frame.js';
 import { fitStage } from './fit.js';
 import { Readouts } from './readouts.js';
+import { nextTask } from './tasks.js';
 import { cssFont } from './text.js';
 import { TimerBank } from './timers.js';
 
+// The page is built in a few tasks, none long enough to keep a phone from answering a touch.
 export async function openPage(frame) {
   const [{ module, mill }] = await Promise.all([openMill(), loadFaces()]);
+  await nextTask();
   const client = frame.querySelector('.client');
   const canvas = new FormCanvas(client.querySelector('canvas'), mill, module);
   const readouts = new Readouts(frame.querySelector('.readouts'), mill.liveTexts(),
@@ -37,9 +40,11 @@ export async function openPage(frame) {
     onClick: () => deliver(module.MillEvent.Command1Click),
   });
   timers = new TimerBank(mill.timers(), (id) => deliver(mill.tickOf(id)));
+  // The canvas is sized and painted once the rehearsal below has readied the drawing code.
+  let ready = false;
   let size = null;
   let ratio = window.devicePixelRatio;
-  const show = () => size && canvas.resize(size.width, size.height, ratio);
+  const show = () => ready && size && canvas.resize(size.width, size.height, ratio);
   openFrame(frame, mill, (width, height) => {
     size = { width, height };
     show();
@@ -49,8 +54,29 @@ export async function openPage(frame) {
     show();
   });
   dragToResize(frame, stage);
+  await rehearse(mill, module, ratio);
+  ready = true;
+  show();
   controls.button.focus();
   timers.start();
+}
+
+// The whole form painted once, a band a task, on a canvas no one sees: the module's drawing
+// code is compiled, every caption measured and its glyphs drawn, so that the first frame, one
+// task that cannot be cut, finds all of it ready.
+async function rehearse(mill, module, ratio) {
+  const Bands = 10;
+  const { width, height } = mill.clientArea();
+  const scratch = new FormCanvas(document.createElement('canvas'), mill, module);
+  Object.assign(scratch.element, { width: Math.ceil(width * ratio), height: Math.ceil(height * ratio) });
+  for (let band = 0; band < Bands; band++) {
+    await nextTask();
+    const top = Math.floor((band * height) / Bands);
+    mill.expose(0, top, width, Math.floor(((band + 1) * height) / Bands) - top);
+    mill.paint(ratio, scratch.backend);
+  }
+  Object.assign(scratch.element, { width: 0, height: 0 });
+  await nextTask();
 }
 
 // The shipped face in the weights the form uses, loaded before the first paint.

@@ -5,9 +5,12 @@
 // form that measures text with the browser.
 
 import createMill from './molen.js';
+import { nextTask } from './tasks.js';
 import { textMeasure } from './text.js';
 
+// Compiling the module and loading the form are tasks of their own.
 export async function openMill() {
   const module = await createMill();
+  await nextTask();
   return { module, mill: new module.MillPage(textMeasure()) };
 }
