@@ -169,3 +169,32 @@ test.afterAll(() => {
   mkdirSync(folder, { recursive: true });
   writeFileSync(new URL('fit.json', folder), `${JSON.stringify(Object.fromEntries(fits), null, 2)}\n`);
 });
+
+// Before the page's script has run, as on a slow network, the frame already stands fitted,
+// with the window's caption in its caption bar and the client area at the form's size.
+test('the frame shows fitted with its caption before the script runs', async ({ browser }) => {
+  const device = Devices.find(({ name }) => name === 'phone portrait');
+  const context = await browser.newContext(contextOf(device));
+  const page = await context.newPage();
+  await page.route('**/js/main.js', (route) => route.abort());
+  await page.goto('/');
+  await expect(page.getByRole('heading', { level: 1 })).toHaveText('  ZAVELTOP SOFTWARE',
+    { useInnerText: false });
+  // The title element as written: document.title would strip its leading spaces.
+  expect(await page.locator('title').textContent()).toBe('  ZAVELTOP SOFTWARE');
+  const { frame, viewport, client } = await page.evaluate(() => {
+    const box = (element) => element.getBoundingClientRect();
+    const root = document.documentElement;
+    return { frame: box(document.querySelector('.frame')), client: box(document.querySelector('.client')),
+      viewport: { width: root.clientWidth, height: root.clientHeight } };
+  });
+  // The client area is 10875 x 8595 twips: 725 x 573 form pixels, shown at the frame's scale.
+  const scale = client.width / 725;
+  expect(scale).toBeLessThan(1);
+  expect(client.height / scale).toBeCloseTo(573, 0);
+  expect(frame.left).toBeGreaterThanOrEqual(0);
+  expect(frame.left + frame.width).toBeLessThanOrEqual(viewport.width);
+  expect(Math.abs(frame.left - (viewport.width - frame.right))).toBeLessThanOrEqual(1);
+  expect(Math.abs(frame.top - (viewport.height - frame.bottom))).toBeLessThanOrEqual(1);
+  await context.close();
+});

@@ -4,16 +4,16 @@
 // Finishes the site scripts/web-build assembled: the style sheet and icon in the page, the
 // manifest, icons and theme colour, then the service worker over every file, then the
 // compressed copies a host sends.
-// Usage (from the repository's root): node web/tools/finish-site.mjs SITE_DIR
+// Usage (from the repository's root): node web/tools/finish-site.mjs SITE_DIR FIRST_FIT MODULE_DIR
 import { compressSite } from './compress.mjs';
 import { inlineFirstPaint } from './inline.mjs';
 import { fillThemeColour, siteColours, writeIcons, writeManifest } from './manifest.mjs';
 import { writeWorker } from './precache.mjs';
 
-const site = process.argv[2];
+const [site, firstFit, moduleDir] = process.argv.slice(2);
 const colours = siteColours('.');
 fillThemeColour(site, colours);
-inlineFirstPaint(site);
+await inlineFirstPaint(site, firstFit, moduleDir);
 writeManifest(site, colours);
 writeIcons(site, 'host/molen.svg', colours);
 writeWorker(site, 'web/page/sw.js');

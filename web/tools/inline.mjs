@@ -1,24 +1,38 @@
 // SPDX-FileCopyrightText: 2026 The Molen developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the first paint waits for, written into the page itself: the style sheet and the
-// caption bar's icon come with the page rather than in requests of their own, each of which
-// costs a phone on a slow network a round trip before it can paint.
+// What the first paint waits for, written into the page itself: the style sheet, the caption
+// bar's icon and the script that fits the frame come with the page rather than in requests of
+// their own, each of which costs a phone on a slow network a round trip before it can paint;
+// the caption and the client area's size come from the module, so that the frame stands at its
+// place and size from the first paint.
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { formFacts } from './form_facts.mjs';
 
 function replaceOnce(page, from, to) {
   if (!page.includes(from)) throw new Error(`no ${from} in index.html`);
   return page.replace(from, () => to);
 }
 
-export function inlineFirstPaint(site) {
+const escapeHtml = (text) =>
+  text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+
+// `site`: the assembled site; `firstFit`: the bundled fitting script; `moduleDir`: molen.js/wasm.
+export async function inlineFirstPaint(site, firstFit, moduleDir) {
   const path = join(site, 'index.html');
   const css = readFileSync(join(site, 'style.css'), 'utf8');
   const svg = readFileSync(join(site, 'molen.svg'));
+  const { caption, clientArea } = await formFacts(moduleDir);
   let page = readFileSync(path, 'utf8');
   page = replaceOnce(page, '<link rel="stylesheet" href="style.css">', `<style>\n${css}</style>`);
   page = replaceOnce(page, '<img class="icon" src="molen.svg"',
     `<img class="icon" src="data:image/svg+xml;base64,${svg.toString('base64')}"`);
+  page = replaceOnce(page, '<title></title>', `<title>${escapeHtml(caption)}</title>`);
+  page = replaceOnce(page, 'id="caption"></h1>', `id="caption">${escapeHtml(caption)}</h1>`);
+  page = replaceOnce(page, '<div class="client" style="width: 0; height: 0">',
+    `<div class="client" style="width: ${clientArea.width}px; height: ${clientArea.height}px">`);
+  page = replaceOnce(page, '<script src="js/first_fit.js"></script>',
+    `<script>${readFileSync(firstFit, 'utf8').trim()}</script>`);
   writeFileSync(path, page);
 }

@@ -65,7 +65,7 @@ export async function openPage(frame) {
 // code is compiled, every caption measured and its glyphs drawn, so that the first frame, one
 // task that cannot be cut, finds all of it ready.
 async function rehearse(mill, module, ratio) {
-  const Bands = 10;
+  const Bands = 24;
   const { width, height } = mill.clientArea();
   const scratch = new FormCanvas(document.createElement('canvas'), mill, module);
   Object.assign(scratch.element, { width: Math.ceil(width * ratio), height: Math.ceil(height * ratio) });

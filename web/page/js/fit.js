@@ -26,18 +26,28 @@ function onRatioChange(changed) {
   }, { once: true });
 }
 
+const sizeOf = (frame) => ({ width: frame.offsetWidth, height: frame.offsetHeight });
+
+// Scales and centres the frame to the largest size at which both the form's frame (`form`) and
+// the frame as it is fit the viewport; gives the scale. Run once by the page itself, before
+// its first paint, so that the frame shows fitted from the start.
+export function placeStage(frame, form = sizeOf(frame)) {
+  const room = viewport();
+  const own = sizeOf(frame);
+  const scale = Math.min(largestFit(room, form), largestFit(room, own));
+  const fitted = scale > 0 ? scale : 1;
+  place(frame, fitted, own);
+  return fitted;
+}
+
 // `onFit(scale, ratio)`: the stage's scale and the canvas's device pixels per form pixel.
 export function fitStage(frame, onFit) {
-  const form = { width: frame.offsetWidth, height: frame.offsetHeight };
+  const form = sizeOf(frame);
   const stage = { scale: 1, held: false };
   let reported = null;
   const fit = () => {
     if (stage.held) return;
-    const room = viewport();
-    const own = { width: frame.offsetWidth, height: frame.offsetHeight };
-    const scale = Math.min(largestFit(room, form), largestFit(room, own));
-    stage.scale = scale > 0 ? scale : 1;
-    place(frame, stage.scale, own);
+    stage.scale = placeStage(frame, form);
     const ratio = stage.scale * window.devicePixelRatio;
     if (reported?.scale === stage.scale && reported.ratio === ratio) return;
     reported = { scale: stage.scale, ratio };
