@@ -104,7 +104,8 @@ def chart(runs, path):
 def report(r, picture):
     """The whole report: the window's figures, then the web page's."""
     return (desktop_report(r, picture) + "\n" + web_report.section(r["web"]) + "\n\n" +
-            web_report.phone_section(r["lighthouse"]) + "\n")
+            web_report.phone_section(r["lighthouse"]) + "\n\n" +
+            web_report.fit_section(r["fit"]) + "\n")
 
 
 def desktop_report(r, picture):
@@ -149,7 +150,8 @@ def main(folder, report_path, picture_path, *winds):
          "whole": load(folder, "whole.jsonl"),
          "overspill_px": load(folder, "overspill.json")["banner_overspill_px"],
          "web": load(folder, "web.json"),
-         "lighthouse": load(folder, "lighthouse.json")}
+         "lighthouse": load(folder, "lighthouse.json"),
+         "fit": load(folder, "fit.json")}
     for run in r["whole"]:
         run["cpu_s"] = run["program_cpu_s"] + run["server_cpu_s"]
     chart(r["timing"], picture_path)

@@ -144,6 +144,21 @@ def phone_section(lh):
         _table(["run"] + [label for _, label, _ in keys], rows)])
 
 
+def fit_section(fit):
+    """How the frame fits each screen of web/tests/devices.js, from the fit tests' fit.json."""
+    rows = [(name, f"{d['viewport']['width']} x {d['viewport']['height']} @ {d['ratio']}",
+             f"{d['frame']['width']} x {d['frame']['height']}", f"{d['scale']:.3f}",
+             f"{d['canvas']['width']} x {d['canvas']['height']}",
+             ", ".join(d.get("closeSet", [])) or "none") for name, d in fit.items()]
+    return "\n\n".join([
+        "### On every screen: the fit", "`web/tests/fit.test.js` in Chromium's device emulation: "
+        "the frame scaled as one to the largest size that fits the viewport with a 4 px margin, "
+        "in CSS pixels, and the canvas's own pixels. The last column names the controls that come "
+        "closer than WCAG's 24 pixel target spacing on that screen.",
+        _table(("screen", "viewport @ ratio", "frame", "scale", "canvas", "closer than 24 px"),
+               rows)])
+
+
 if __name__ == "__main__":
     # The phone's figures and goals alone, from a lighthouse.json: what the test command shows.
     import json
