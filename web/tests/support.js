@@ -50,23 +50,26 @@ export async function pass(page, ms) {
   await page.clock.runFor(17); // the animation frame after the last tick
 }
 
+// In the page: the RGBA pixels of a PNG given in base64, again in base64, with the PNG's width.
+export async function decodeInPage(base64) {
+  const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+  const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+  const context = canvas.getContext('2d');
+  context.drawImage(bitmap, 0, 0);
+  const image = context.getImageData(0, 0, bitmap.width, bitmap.height);
+  let binary = '';
+  for (let i = 0; i < image.data.length; i += 32768)
+    binary += String.fromCharCode(...image.data.subarray(i, i + 32768));
+  return { width: image.width, data: btoa(binary) };
+}
+
 // The client area's pixels: at(x, y) in twips, device(x, y) in device pixels gives [r, g, b];
 // `ratio` is device pixels per form pixel, at the stage's scale.
 export async function picture(page) {
   const png = await page.locator('.client').screenshot();
   const ratio = (await page.evaluate(() => window.devicePixelRatio)) * (await stageScale(page));
-  const { width, data } = await page.evaluate(async (base64) => {
-    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
-    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
-    const context = canvas.getContext('2d');
-    context.drawImage(bitmap, 0, 0);
-    const image = context.getImageData(0, 0, bitmap.width, bitmap.height);
-    let binary = '';
-    for (let i = 0; i < image.data.length; i += 32768)
-      binary += String.fromCharCode(...image.data.subarray(i, i + 32768));
-    return { width: image.width, height: image.height, data: btoa(binary) };
-  }, png.toString('base64'));
+  const { width, data } = await page.evaluate(decodeInPage, png.toString('base64'));
   const bytes = Buffer.from(data, 'base64');
   const device = (px, py) => {
     const i = (py * width + px) * 4;
