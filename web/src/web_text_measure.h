@@ -10,7 +10,6 @@
 #include "drawing/caption_layout.h"
 
 #include <emscripten/val.h>
-
 #include <map>
 #include <string>
 #include <tuple>
