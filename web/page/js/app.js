@@ -58,7 +58,7 @@ export async function openPage(frame) {
   ready = true;
   show();
   controls.button.focus();
-  timers.start();
+  timers.start(mill.timers());
 }
 
 // The whole form painted once, a band a task, on a canvas no one sees: the module's drawing

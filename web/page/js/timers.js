@@ -10,19 +10,20 @@
 const CatchUpLimit = 250; // ms
 
 export class TimerBank {
-  // `views`: the module's timers; `onTick(id)` delivers the tick of timer `id`.
+  // `views`: the module's timers; `onTick(id)` delivers the tick of timer `id`. No timer runs
+  // before `start`.
   constructor(views, onTick) {
     this.onTick = onTick;
     this.timers = new Map();
-    this.views = views;
     for (const { id, interval } of views) this.timers.set(id, { interval, due: 0, handle: 0, on: false });
     this.started = false;
   }
 
-  start() {
+  // `views`: the timers as the model holds them now, which the user may have changed (the
+  // button takes a click as soon as it is shown) since the bank was made.
+  start(views) {
     this.started = true;
-    for (const view of this.views) this.follow(view);
-    this.views = null;
+    for (const view of views) this.follow(view);
   }
 
   // The control may have changed: a timer follows its Enabled and Interval.
