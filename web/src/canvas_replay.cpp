@@ -4,6 +4,7 @@
 
 #include "canvas_replay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -23,14 +24,33 @@ drawing::Rect covering(const drawing::RectF& area) {
 
 } // namespace
 
+bool CanvasReplay::insideClip(const drawing::Rect& pixels) const {
+    return clip_.empty() || std::any_of(clip_.begin(), clip_.end(), [&](const drawing::Rect& area) {
+               return area.intersects(pixels);
+           });
+}
+
 CanvasReplay::CanvasReplay(val canvas)
     : canvas_(std::move(canvas)) {}
 
-void CanvasReplay::play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringLayers) {
-    ringLayers_ = std::move(ringLayers);
+void CanvasReplay::play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringBoxes) {
+    ringBoxes_ = std::move(ringBoxes);
     ring_ = 0;
     for (const drawing::Operation& op : list)
         std::visit([this](const auto& operation) { (*this)(operation); }, op);
+}
+
+void CanvasReplay::clip(const std::vector<drawing::Rect>& areas) {
+    clip_ = areas;
+    val list = val::array();
+    for (const drawing::Rect& area : areas)
+        list.call<void>("push", area);
+    canvas_.call<void>("clip", list);
+}
+
+void CanvasReplay::unclip() {
+    clip_.clear();
+    canvas_.call<void>("unclip");
 }
 
 void CanvasReplay::operator()(const drawing::FillRect& op) {
@@ -43,10 +63,9 @@ void CanvasReplay::operator()(const drawing::Disc& op) { fillSpans(op.pixels, op
 
 void CanvasReplay::operator()(const drawing::Ring& op) {
     const val fill = op.fill ? val(*op.fill) : val::undefined();
-    const drawing::Rect layer =
-        ring_ < ringLayers_.size() ? ringLayers_[ring_] : covering(op.outer);
+    const drawing::Rect box = ring_ < ringBoxes_.size() ? ringBoxes_[ring_] : covering(op.outer);
     ++ring_;
-    canvas_.call<void>("ring", layer, op.centre, op.radiusX, op.radiusY, op.width, op.border, fill);
+    canvas_.call<void>("ring", box, op.centre, op.radiusX, op.radiusY, op.width, op.border, fill);
 }
 
 void CanvasReplay::operator()(const drawing::Caption& op) {
@@ -58,9 +77,14 @@ void CanvasReplay::operator()(const drawing::Caption& op) {
 }
 
 void CanvasReplay::fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour) {
+    // Only the pixels inside the clip are worth a call: a long figure may cross one corner.
     spans_.clear();
-    for (const drawing::Span& span : spans)
-        spans_.insert(spans_.end(), {span.y, span.left, span.length});
+    for (const drawing::Span& span : spans) {
+        if (insideClip(drawing::Rect{span.left, span.y, span.length, 1}))
+            spans_.insert(spans_.end(), {span.y, span.left, span.length});
+    }
+    if (spans_.empty())
+        return;
     canvas_.call<void>("fillSpans",
                        val(emscripten::typed_memory_view(spans_.size(), spans_.data())), colour);
 }

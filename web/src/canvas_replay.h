@@ -13,19 +13,19 @@
 namespace molen::web {
 
 // The backend's calls, all in device pixels: fillRect(area, colour); fillSpans(spans, colour)
-// with each span as three numbers y, left, length of one pixel high; ring(layer, centre,
-// radiusX, radiusY, width, border, fill or undefined), `layer` the pixels that hold it;
-// caption(clip, weight, pixelSize, colour, lines); clip(area) until unclip(). The spans are a view
-// on the module's memory, to be read before the call returns.
+// with each span as three numbers y, left, length of one pixel high; ring(box, centre,
+// radiusX, radiusY, width, border, fill or undefined), `box` the pixels it is clipped to;
+// caption(clip, weight, pixelSize, colour, lines); clip(areas), to their union, until unclip(). The spans are a view
+// on the module's memory, to be read before the call returns; only those inside the clip come.
 class CanvasReplay {
   public:
     explicit CanvasReplay(emscripten::val canvas);
 
-    // `ringLayers` holds, for each Ring of the list in order, the device pixels of the layer it
-    // is composited on; a Ring beyond them takes the pixels that hold it.
-    void play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringLayers = {});
-    void clip(const drawing::Rect& area) { canvas_.call<void>("clip", area); }
-    void unclip() { canvas_.call<void>("unclip"); }
+    // `ringBoxes` holds, for each Ring of the list in order, the device pixels it is clipped
+    // to; a Ring beyond them takes the pixels that hold it.
+    void play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringBoxes = {});
+    void clip(const std::vector<drawing::Rect>& areas);
+    void unclip();
 
   private:
     void operator()(const drawing::FillRect& op);
@@ -34,10 +34,12 @@ class CanvasReplay {
     void operator()(const drawing::Ring& op);
     void operator()(const drawing::Caption& op);
     void fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour);
+    bool insideClip(const drawing::Rect& pixels) const;
 
     emscripten::val canvas_;
-    std::vector<drawing::Rect> ringLayers_;
+    std::vector<drawing::Rect> ringBoxes_;
     std::size_t ring_ = 0;
+    std::vector<drawing::Rect> clip_; // none: nothing clipped
     std::vector<int> spans_; // reused from one stroke to the next
 };
 

@@ -37,16 +37,20 @@ std::vector<ControlId> idsOf(const FormModel& form) {
     return ids;
 }
 
-// The device pixels of each shape's box that meets `exposed`, rearmost first as drawExposed
-// draws their rings. The page has always composited a ring on a layer of its box: antialiased
-// edges blend a little differently on any other.
+// The device pixels of each shape's box that meets any of `exposed`, rearmost first as
+// drawExposed draws their rings: a ring's antialiased edge is clipped to its box, wherever it is
+// repainted.
 std::vector<drawing::Rect> shapeAreas(const FormModel& form, const drawing::PixelGrid& device,
-                                      const drawing::Rect& exposed) {
+                                      std::span<const drawing::Rect> exposed) {
     std::vector<drawing::Rect> areas;
     const auto controls = form.controls();
     for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT
         const auto* shape = std::get_if<Shape>(&control->data);
-        if (shape && exposed.intersects(drawing::paintedBounds(control->data, device)))
+        if (!shape)
+            continue;
+        const drawing::Rect bounds = drawing::paintedBounds(control->data, device);
+        if (std::any_of(exposed.begin(), exposed.end(),
+                        [&](const drawing::Rect& rect) { return rect.intersects(bounds); }))
             areas.push_back(device.onDevice(device.rect(*shape)));
     }
     return areas;
@@ -143,20 +147,25 @@ void MillPage::expose(int left, int top, int width, int height) {
     stale_.addAll(drawing::Rect{left, top, width, height});
 }
 
+// Every stale rectangle in one pass, clipped to them all: a figure that crosses several is
+// drawn once.
 int MillPage::paint(double devicePixelRatio, val canvas) {
     const drawing::PixelGrid device = grid_.onDevice(devicePixelRatio);
-    CanvasReplay replay(std::move(canvas));
     const std::vector<drawing::Rect> stale = stale_.take();
+    if (stale.empty())
+        return 0;
+    std::vector<drawing::Rect> areas;
+    drawing::DisplayList list;
     for (const drawing::Rect& rect : stale) {
-        const drawing::Rect area = device.covering(rect);
-        replay.clip(area);
-        drawing::DisplayList list{drawing::FillRect{area, form_.form().BackColor}};
-        const drawing::DisplayList exposed =
-            drawing::drawExposed(form_, device, measure_, std::span(&rect, 1));
-        list.insert(list.end(), exposed.begin(), exposed.end());
-        replay.play(list, shapeAreas(form_, device, rect));
-        replay.unclip();
+        areas.push_back(device.covering(rect));
+        list.push_back(drawing::FillRect{areas.back(), form_.form().BackColor});
     }
+    const drawing::DisplayList exposed = drawing::drawExposed(form_, device, measure_, stale);
+    list.insert(list.end(), exposed.begin(), exposed.end());
+    CanvasReplay replay(std::move(canvas));
+    replay.clip(areas);
+    replay.play(list, shapeAreas(form_, device, stale));
+    replay.unclip();
     return static_cast<int>(stale.size());
 }
 

@@ -7,40 +7,39 @@
 import { cssColours } from './colours.js';
 import { cssFont } from './text.js';
 
-function clipTo(context, { left, top, width, height }) {
+// Clips, until the matching restore, to the union of `areas`, whole device pixels each.
+function clipTo(context, ...areas) {
   context.save();
   context.beginPath();
-  context.rect(left, top, width, height);
+  for (const { left, top, width, height } of areas) context.rect(left, top, width, height);
   context.clip();
 }
 
 // The calls of the module's canvas backend on a 2D context whose unit is the device pixel.
 function backend(context, colourOf) {
-  const layer = document.createElement('canvas');
   return {
-    clip: (area) => clipTo(context, area),
+    clip: (areas) => clipTo(context, ...areas),
     unclip: () => context.restore(),
     fillRect({ left, top, width, height }, colour) {
       context.fillStyle = colourOf(colour);
       context.fillRect(left, top, width, height);
     },
+    // One path of every span, filled once: its edges lie on pixel boundaries, so that each
+    // device pixel is covered whole or not at all, and one fill costs far less than a fill a span.
     fillSpans(spans, colour) { // y, left, length: one pixel high each
+      context.beginPath();
+      for (let i = 0; i < spans.length; i += 3) context.rect(spans[i + 1], spans[i], spans[i + 2], 1);
       context.fillStyle = colourOf(colour);
-      for (let i = 0; i < spans.length; i += 3) context.fillRect(spans[i + 1], spans[i], spans[i + 2], 1);
+      context.fill();
     },
-    // Antialiased, as circles look best, on a transparent layer copied onto the canvas: its
-    // edge pixels blend with the background as they always have on this page.
-    ring({ left, top, width: w, height: h }, centre, radiusX, radiusY, width, border, fill) {
-      // Exactly the layer's size: where the canvas's edge cuts a figure decides its edge pixels.
-      if (layer.width !== w || layer.height !== h) Object.assign(layer, { width: w, height: h });
-      const c = layer.getContext('2d');
-      c.setTransform(1, 0, 0, 1, -left, -top);
-      c.clearRect(left, top, w, h);
-      c.beginPath();
-      c.ellipse(centre.x, centre.y, radiusX, radiusY, 0, 0, 2 * Math.PI);
-      if (fill) Object.assign(c, { fillStyle: colourOf(fill) }).fill();
-      Object.assign(c, { lineWidth: width, strokeStyle: colourOf(border) }).stroke();
-      context.drawImage(layer, left, top);
+    // Antialiased, as circles look best, clipped to the figure's box.
+    ring(box, centre, radiusX, radiusY, width, border, fill) {
+      clipTo(context, box);
+      context.beginPath();
+      context.ellipse(centre.x, centre.y, radiusX, radiusY, 0, 0, 2 * Math.PI);
+      if (fill) Object.assign(context, { fillStyle: colourOf(fill) }).fill();
+      Object.assign(context, { lineWidth: width, strokeStyle: colourOf(border) }).stroke();
+      context.restore();
     },
     caption(clip, weight, pixelSize, colour, lines) {
       clipTo(context, clip);
