@@ -15,8 +15,9 @@ namespace molen::web {
 // The backend's calls, all in device pixels: fillRect(area, colour); fillSpans(spans, colour)
 // with each span as three numbers y, left, length of one pixel high; ring(box, centre,
 // radiusX, radiusY, width, border, fill or undefined), `box` the pixels it is clipped to;
-// caption(clip, weight, pixelSize, colour, lines); clip(areas), to their union, until unclip(). The spans are a view
-// on the module's memory, to be read before the call returns; only those inside the clip come.
+// caption(clip, weight, pixelSize, colour, lines); clip(areas), to their union, until unclip(). The
+// spans are a view on the module's memory, to be read before the call returns; only those inside
+// the clip come.
 class CanvasReplay {
   public:
     explicit CanvasReplay(emscripten::val canvas);
@@ -40,7 +41,7 @@ class CanvasReplay {
     std::vector<drawing::Rect> ringBoxes_;
     std::size_t ring_ = 0;
     std::vector<drawing::Rect> clip_; // none: nothing clipped
-    std::vector<int> spans_; // reused from one stroke to the next
+    std::vector<int> spans_;          // reused from one stroke to the next
 };
 
 } // namespace molen::web
