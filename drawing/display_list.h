@@ -46,7 +46,7 @@ struct Disc {
 // A circle's outline `width` device pixels wide, and its inside where it is filled. As figures
 // filled aliased: the ellipse in `outer` less the one in `inner`, and `inner` filled. As an
 // antialiased stroke: the ellipse about `centre` with radii `radiusX`, `radiusY`, stroked
-// `width` wide.
+// `width` wide and clipped to `box`, the device pixels of the shape's box.
 struct Ring {
     RectF outer, inner;
     Point centre;
@@ -54,6 +54,7 @@ struct Ring {
     int width = 1;
     Colour border;
     std::optional<Colour> fill;
+    Rect box;
 };
 
 // One line of a caption and where its baseline starts, in text units.

@@ -127,7 +127,8 @@ Ring drawShape(const Shape& shape, const PixelGrid& grid) {
               (middle.height - width) / 2,
               width,
               shape.BorderColor,
-              {}};
+              {},
+              area};
     if (shape.FillStyle == FillStyle::Solid)
         ring.fill = shape.FillColor;
     return ring;
@@ -178,9 +179,7 @@ DisplayList drawExposed(const FormModel& form, const PixelGrid& grid, TextMeasur
     DisplayList list;
     const auto controls = form.controls();
     for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT
-        const Rect bounds = paintedBounds(control->data, grid);
-        if (std::any_of(exposed.begin(), exposed.end(),
-                        [&](const Rect& rect) { return rect.intersects(bounds); }))
+        if (paintedBounds(control->data, grid).meetsAny(exposed))
             drawControl(control->data, grid, measure, list);
     }
     return list;

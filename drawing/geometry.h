@@ -7,6 +7,7 @@
 #pragma once
 
 #include <algorithm>
+#include <span>
 
 namespace molen::drawing {
 
@@ -27,6 +28,16 @@ struct Rect {
         return !empty() && !other.empty() && left <= other.right() && other.left <= right() &&
                top <= other.bottom() && other.top <= bottom();
     }
+    bool meetsAny(std::span<const Rect> others) const {
+        return std::any_of(others.begin(), others.end(),
+                           [this](const Rect& other) { return intersects(other); });
+    }
+    bool contains(const Rect& other) const {
+        return !other.empty() && left <= other.left && other.right() <= right() &&
+               top <= other.top && other.bottom() <= bottom();
+    }
+    // The pixels in both; empty if there are none.
+    Rect intersected(const Rect& other) const;
     // The smallest rectangle holding both; an empty one adds nothing.
     Rect united(const Rect& other) const;
     bool operator==(const Rect&) const = default;
@@ -42,6 +53,14 @@ struct Span {
     int y = 0, left = 0, length = 0;
     bool operator==(const Span&) const = default;
 };
+
+inline Rect Rect::intersected(const Rect& other) const {
+    if (!intersects(other))
+        return {};
+    const int l = std::max(left, other.left), t = std::max(top, other.top);
+    return {l, t, std::min(right(), other.right()) - l + 1,
+            std::min(bottom(), other.bottom()) - t + 1};
+}
 
 inline Rect Rect::united(const Rect& other) const {
     if (other.empty())

@@ -5,56 +5,43 @@
 #include "canvas_replay.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace molen::web {
 
+using drawing::Rect;
 using emscripten::val;
 
 namespace {
 
-// The whole device pixels that hold any part of `area`.
-drawing::Rect covering(const drawing::RectF& area) {
-    const int left = static_cast<int>(std::floor(area.left));
-    const int top = static_cast<int>(std::floor(area.top));
-    return {left, top, static_cast<int>(std::ceil(area.left + area.width)) - left,
-            static_cast<int>(std::ceil(area.top + area.height)) - top};
+// Calls `piece` with the parts of `pixels` inside `area`: `pixels` itself where one rectangle
+// holds it, else its overlap with each rectangle it meets.
+template <class Piece>
+void forEachPiece(const Rect& pixels, const std::vector<Rect>& area, Piece&& piece) {
+    if (std::any_of(area.begin(), area.end(), [&](const Rect& r) { return r.contains(pixels); })) {
+        piece(pixels);
+        return;
+    }
+    for (const Rect& rect : area) {
+        if (const Rect overlap = rect.intersected(pixels); !overlap.empty())
+            piece(overlap);
+    }
 }
 
 } // namespace
 
-bool CanvasReplay::insideClip(const drawing::Rect& pixels) const {
-    return clip_.empty() || std::any_of(clip_.begin(), clip_.end(), [&](const drawing::Rect& area) {
-               return area.intersects(pixels);
-           });
-}
+CanvasReplay::CanvasReplay(val canvas, std::vector<Rect> area)
+    : canvas_(std::move(canvas))
+    , area_(std::move(area)) {}
 
-CanvasReplay::CanvasReplay(val canvas)
-    : canvas_(std::move(canvas)) {}
-
-void CanvasReplay::play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringBoxes) {
-    ringBoxes_ = std::move(ringBoxes);
-    ring_ = 0;
+void CanvasReplay::play(const drawing::DisplayList& list) {
     for (const drawing::Operation& op : list)
         std::visit([this](const auto& operation) { (*this)(operation); }, op);
 }
 
-void CanvasReplay::clip(const std::vector<drawing::Rect>& areas) {
-    clip_ = areas;
-    val list = val::array();
-    for (const drawing::Rect& area : areas)
-        list.call<void>("push", area);
-    canvas_.call<void>("clip", list);
-}
-
-void CanvasReplay::unclip() {
-    clip_.clear();
-    canvas_.call<void>("unclip");
-}
-
 void CanvasReplay::operator()(const drawing::FillRect& op) {
-    canvas_.call<void>("fillRect", op.area, op.colour);
+    addInside(op.area);
+    fill(op.colour);
 }
 
 void CanvasReplay::operator()(const drawing::Stroke& op) { fillSpans(op.pixels, op.colour); }
@@ -62,31 +49,51 @@ void CanvasReplay::operator()(const drawing::Stroke& op) { fillSpans(op.pixels, 
 void CanvasReplay::operator()(const drawing::Disc& op) { fillSpans(op.pixels, op.colour); }
 
 void CanvasReplay::operator()(const drawing::Ring& op) {
+    const val clips = clipsOf(op.box);
+    if (clips["length"].as<int>() == 0)
+        return;
     const val fill = op.fill ? val(*op.fill) : val::undefined();
-    const drawing::Rect box = ring_ < ringBoxes_.size() ? ringBoxes_[ring_] : covering(op.outer);
-    ++ring_;
-    canvas_.call<void>("ring", box, op.centre, op.radiusX, op.radiusY, op.width, op.border, fill);
+    canvas_.call<void>("ring", clips, op.box, op.centre, op.radiusX, op.radiusY, op.width,
+                       op.border, fill);
 }
 
 void CanvasReplay::operator()(const drawing::Caption& op) {
-    canvas_.call<void>("fillRect", op.clip, op.background); // the caption's opaque box
+    const val clips = clipsOf(op.clip);
+    if (clips["length"].as<int>() == 0)
+        return;
+    addInside(op.clip); // the caption's opaque box
+    fill(op.background);
     val lines = val::array();
     for (const drawing::CaptionLine& line : op.lines)
         lines.call<void>("push", line);
-    canvas_.call<void>("caption", op.clip, op.font.Weight, op.pixelSize, op.colour, lines);
+    canvas_.call<void>("caption", clips, op.font.Weight, op.pixelSize, op.colour, lines);
 }
 
 void CanvasReplay::fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour) {
-    // Only the pixels inside the clip are worth a call: a long figure may cross one corner.
-    spans_.clear();
-    for (const drawing::Span& span : spans) {
-        if (insideClip(drawing::Rect{span.left, span.y, span.length, 1}))
-            spans_.insert(spans_.end(), {span.y, span.left, span.length});
-    }
-    if (spans_.empty())
+    for (const drawing::Span& span : spans)
+        addInside(Rect{span.left, span.y, span.length, 1});
+    fill(colour);
+}
+
+void CanvasReplay::addInside(const Rect& pixels) {
+    forEachPiece(pixels, area_, [this](const Rect& piece) {
+        rects_.insert(rects_.end(), {piece.left, piece.top, piece.width, piece.height});
+    });
+}
+
+// Fills the rectangles gathered since the last fill, if any, in one call.
+void CanvasReplay::fill(const Colour& colour) {
+    if (rects_.empty())
         return;
-    canvas_.call<void>("fillSpans",
-                       val(emscripten::typed_memory_view(spans_.size(), spans_.data())), colour);
+    canvas_.call<void>("fillRects",
+                       val(emscripten::typed_memory_view(rects_.size(), rects_.data())), colour);
+    rects_.clear();
+}
+
+val CanvasReplay::clipsOf(const Rect& box) const {
+    val clips = val::array();
+    forEachPiece(box, area_, [&](const Rect& piece) { clips.call<void>("push", piece); });
+    return clips;
 }
 
 } // namespace molen::web

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A display list handed to the page's canvas backend, one call for each operation.
+// A display list handed to the page's canvas backend, cut to the device pixels being repainted.
 #pragma once
 
 #include "drawing/display_list.h"
@@ -12,21 +12,21 @@
 
 namespace molen::web {
 
-// The backend's calls, all in device pixels: fillRect(area, colour); fillSpans(spans, colour)
-// with each span as three numbers y, left, length of one pixel high; ring(box, centre,
-// radiusX, radiusY, width, border, fill or undefined), `box` the pixels it is clipped to;
-// caption(clip, weight, pixelSize, colour, lines); clip(areas), to their union, until unclip(). The
-// spans are a view on the module's memory, to be read before the call returns; only those inside
-// the clip come.
+// The backend's calls, all in device pixels: fillRects(rects, colour), `rects` a view on the
+// module's memory of four numbers a rectangle (left, top, width, height), to be read before the
+// call returns; ring(clips, box, centre, radiusX, radiusY, width, border, fill or undefined),
+// `box` the pixels the ring is clipped to, and caption(clips, weight, pixelSize, colour, lines),
+// each drawn inside the union of `clips`, an array of rectangles.
+//
+// Every operation comes cut to `area`, rectangles that may overlap: what is filled whole pixels
+// at a time comes as its pixels inside them, what is antialiased with the pieces of its box
+// inside them to clip to. A canvas clips to one rectangle far more cheaply than to many, and a
+// figure crossing several rectangles is drawn once.
 class CanvasReplay {
   public:
-    explicit CanvasReplay(emscripten::val canvas);
+    CanvasReplay(emscripten::val canvas, std::vector<drawing::Rect> area);
 
-    // `ringBoxes` holds, for each Ring of the list in order, the device pixels it is clipped
-    // to; a Ring beyond them takes the pixels that hold it.
-    void play(const drawing::DisplayList& list, std::vector<drawing::Rect> ringBoxes = {});
-    void clip(const std::vector<drawing::Rect>& areas);
-    void unclip();
+    void play(const drawing::DisplayList& list);
 
   private:
     void operator()(const drawing::FillRect& op);
@@ -35,13 +35,13 @@ class CanvasReplay {
     void operator()(const drawing::Ring& op);
     void operator()(const drawing::Caption& op);
     void fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour);
-    bool insideClip(const drawing::Rect& pixels) const;
+    void addInside(const drawing::Rect& pixels);
+    void fill(const Colour& colour);
+    emscripten::val clipsOf(const drawing::Rect& box) const;
 
     emscripten::val canvas_;
-    std::vector<drawing::Rect> ringBoxes_;
-    std::size_t ring_ = 0;
-    std::vector<drawing::Rect> clip_; // none: nothing clipped
-    std::vector<int> spans_;          // reused from one stroke to the next
+    std::vector<drawing::Rect> area_;
+    std::vector<int> rects_; // to fill in one call, reused from one operation to the next
 };
 
 } // namespace molen::web

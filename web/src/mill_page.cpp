@@ -10,7 +10,6 @@
 #include "model/initial_form.h"
 
 #include <algorithm>
-#include <span>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -35,25 +34,6 @@ std::vector<ControlId> idsOf(const FormModel& form) {
             ids.push_back(id);
     }
     return ids;
-}
-
-// The device pixels of each shape's box that meets any of `exposed`, rearmost first as
-// drawExposed draws their rings: a ring's antialiased edge is clipped to its box, wherever it is
-// repainted.
-std::vector<drawing::Rect> shapeAreas(const FormModel& form, const drawing::PixelGrid& device,
-                                      std::span<const drawing::Rect> exposed) {
-    std::vector<drawing::Rect> areas;
-    const auto controls = form.controls();
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT
-        const auto* shape = std::get_if<Shape>(&control->data);
-        if (!shape)
-            continue;
-        const drawing::Rect bounds = drawing::paintedBounds(control->data, device);
-        if (std::any_of(exposed.begin(), exposed.end(),
-                        [&](const drawing::Rect& rect) { return rect.intersects(bounds); }))
-            areas.push_back(device.onDevice(device.rect(*shape)));
-    }
-    return areas;
 }
 
 } // namespace
@@ -147,7 +127,7 @@ void MillPage::expose(int left, int top, int width, int height) {
     stale_.addAll(drawing::Rect{left, top, width, height});
 }
 
-// Every stale rectangle in one pass, clipped to them all: a figure that crosses several is
+// Every stale rectangle in one pass, each figure cut to them: a figure that crosses several is
 // drawn once.
 int MillPage::paint(double devicePixelRatio, val canvas) {
     const drawing::PixelGrid device = grid_.onDevice(devicePixelRatio);
@@ -162,10 +142,7 @@ int MillPage::paint(double devicePixelRatio, val canvas) {
     }
     const drawing::DisplayList exposed = drawing::drawExposed(form_, device, measure_, stale);
     list.insert(list.end(), exposed.begin(), exposed.end());
-    CanvasReplay replay(std::move(canvas));
-    replay.clip(areas);
-    replay.play(list, shapeAreas(form_, device, stale));
-    replay.unclip();
+    CanvasReplay(std::move(canvas), std::move(areas)).play(list);
     return static_cast<int>(stale.size());
 }
 

@@ -65,7 +65,8 @@ export async function decodeInPage(base64) {
 }
 
 // The client area's pixels: at(x, y) in twips, device(x, y) in device pixels gives [r, g, b];
-// `ratio` is device pixels per form pixel, at the stage's scale.
+// `ratio` is device pixels per form pixel, at the stage's scale; `width` and `height` in device
+// pixels.
 export async function picture(page) {
   const png = await page.locator('.client').screenshot();
   const ratio = (await page.evaluate(() => window.devicePixelRatio)) * (await stageScale(page));
@@ -77,7 +78,7 @@ export async function picture(page) {
   };
   const at = (x, y) =>
     device(Math.floor((x / TwipsPerPixel) * ratio), Math.floor((y / TwipsPerPixel) * ratio));
-  return { width, ratio, at, device };
+  return { width, height: bytes.length / 4 / width, ratio, at, device };
 }
 
 export const near = (actual, expected, tolerance = 0) =>

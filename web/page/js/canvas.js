@@ -8,41 +8,61 @@ import { cssColours } from './colours.js';
 import { cssFont } from './text.js';
 
 // Clips, until the matching restore, to the union of `areas`, whole device pixels each.
-function clipTo(context, ...areas) {
+function clipTo(context, areas) {
   context.save();
   context.beginPath();
   for (const { left, top, width, height } of areas) context.rect(left, top, width, height);
   context.clip();
 }
 
+// Each ring drawn once on a transparent canvas the size of its box, kept while it stays the same.
+class RingLayers {
+  static Most = 8; // two rings, and the sizes one of them was given last
+
+  constructor() {
+    this.layers = new Map();
+  }
+
+  layer(box, centre, radiusX, radiusY, width, border, fill) {
+    const key = JSON.stringify([box, centre, radiusX, radiusY, width, border, fill]);
+    let layer = this.layers.get(key);
+    if (layer) return layer;
+    if (this.layers.size >= RingLayers.Most) this.layers.clear();
+    layer = Object.assign(document.createElement('canvas'), { width: box.width, height: box.height });
+    const c = layer.getContext('2d');
+    c.translate(-box.left, -box.top);
+    c.beginPath();
+    c.ellipse(centre.x, centre.y, radiusX, radiusY, 0, 0, 2 * Math.PI);
+    if (fill) Object.assign(c, { fillStyle: fill }).fill();
+    Object.assign(c, { lineWidth: width, strokeStyle: border }).stroke();
+    this.layers.set(key, layer);
+    return layer;
+  }
+}
+
 // The calls of the module's canvas backend on a 2D context whose unit is the device pixel.
 function backend(context, colourOf) {
+  const rings = new RingLayers();
   return {
-    clip: (areas) => clipTo(context, ...areas),
-    unclip: () => context.restore(),
-    fillRect({ left, top, width, height }, colour) {
-      context.fillStyle = colourOf(colour);
-      context.fillRect(left, top, width, height);
-    },
-    // One path of every span, filled once: its edges lie on pixel boundaries, so that each
-    // device pixel is covered whole or not at all, and one fill costs far less than a fill a span.
-    fillSpans(spans, colour) { // y, left, length: one pixel high each
+    // One path of every rectangle, filled once: its edges lie on pixel boundaries, so that each
+    // device pixel is covered whole or not at all, and one fill costs far less than a fill each.
+    fillRects(rects, colour) { // left, top, width, height
       context.beginPath();
-      for (let i = 0; i < spans.length; i += 3) context.rect(spans[i + 1], spans[i], spans[i + 2], 1);
+      for (let i = 0; i < rects.length; i += 4) context.rect(rects[i], rects[i + 1], rects[i + 2], rects[i + 3]);
       context.fillStyle = colourOf(colour);
       context.fill();
     },
-    // Antialiased, as circles look best, clipped to the figure's box.
-    ring(box, centre, radiusX, radiusY, width, border, fill) {
-      clipTo(context, box);
-      context.beginPath();
-      context.ellipse(centre.x, centre.y, radiusX, radiusY, 0, 0, 2 * Math.PI);
-      if (fill) Object.assign(context, { fillStyle: colourOf(fill) }).fill();
-      Object.assign(context, { lineWidth: width, strokeStyle: colourOf(border) }).stroke();
+    // Antialiased, as circles look best: drawn whole on a layer of its box, which is copied.
+    // Where a canvas's clip starts changes how an antialiased edge comes out, so a ring drawn
+    // on the canvas in pieces would not match the same ring painted whole.
+    ring(clips, box, centre, radiusX, radiusY, width, border, fill) {
+      const layer = rings.layer(box, centre, radiusX, radiusY, width, colourOf(border), fill && colourOf(fill));
+      clipTo(context, clips);
+      context.drawImage(layer, box.left, box.top);
       context.restore();
     },
-    caption(clip, weight, pixelSize, colour, lines) {
-      clipTo(context, clip);
+    caption(clips, weight, pixelSize, colour, lines) {
+      clipTo(context, clips);
       context.font = cssFont(weight, pixelSize);
       context.fillStyle = colourOf(colour);
       context.textBaseline = 'alphabetic';
