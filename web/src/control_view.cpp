@@ -26,8 +26,6 @@ void readLook(const Kind& c, const drawing::PixelGrid& grid, ControlView& view) 
         view.box = grid.rect(c);
     if constexpr (requires { c.Font; })
         view.font = {grid.fontPixels(c.Font.Size), c.Font.Weight};
-    if constexpr (requires { c.Visible; })
-        view.visible = c.Visible;
     if constexpr (requires { c.Alignment; })
         view.alignment = c.Alignment;
     if constexpr (requires { c.ForeColor; })
@@ -36,16 +34,27 @@ void readLook(const Kind& c, const drawing::PixelGrid& grid, ControlView& view) 
         view.backColor = c.BackColor;
     if constexpr (requires { c.TabIndex; })
         view.tabIndex = c.TabIndex;
+}
+
+template <class Kind>
+void readState(const Kind& c, ControlState& state) {
+    if constexpr (requires { c.Visible; })
+        state.visible = c.Visible;
     if constexpr (requires { c.Caption; })
-        view.text = c.Caption;
+        state.text = c.Caption;
     if constexpr (requires { c.Text; })
-        view.text = c.Text;
+        state.text = c.Text;
+    if constexpr (std::is_same_v<Kind, ScrollBar>)
+        state.value = c.Value();
+    if constexpr (std::is_same_v<Kind, Timer>) {
+        state.enabled = c.Enabled;
+        state.interval = c.Interval();
+    }
 }
 
 void readBar(const ScrollBar& bar, ControlView& view) {
     view.min = bar.Min();
     view.max = bar.Max();
-    view.value = bar.Value();
     view.smallChange = bar.SmallChange;
     view.largeChange = bar.LargeChange;
     view.orientation = bar.orientation();
@@ -71,11 +80,22 @@ ControlView viewOf(const FormModel& form, ControlId id, const drawing::PixelGrid
     std::visit([&](const auto& c) { readLook(c, grid, view); }, data);
     if (const auto* bar = std::get_if<ScrollBar>(&data))
         readBar(*bar, view);
-    if (const auto* timer = std::get_if<Timer>(&data)) {
-        view.enabled = timer->Enabled;
-        view.interval = timer->Interval();
-    }
+    const ControlState state = stateOf(form, id);
+    view.text = state.text;
+    view.visible = state.visible;
+    view.value = state.value;
+    view.enabled = state.enabled;
+    view.interval = state.interval;
     return view;
+}
+
+ControlState stateOf(const FormModel& form, ControlId id) {
+    const ControlData& data = form.controls()[id].data;
+    ControlState state;
+    state.id = static_cast<int>(id);
+    state.kind = static_cast<ControlKind>(data.index());
+    std::visit([&](const auto& c) { readState(c, state); }, data);
+    return state;
 }
 
 } // namespace molen::web

@@ -40,7 +40,21 @@ struct ControlView {
     int interval = 0;
 };
 
+// What a procedure may change of a control that the page shows: a label's or button's Caption
+// or a field's Text, whether it shows, a scroll bar's Value, a timer's Enabled and Interval.
+struct ControlState {
+    int id = 0;
+    ControlKind kind = ControlKind::Label;
+    std::string text;
+    bool visible = true;
+    int value = 0;
+    bool enabled = false;
+    int interval = 0;
+};
+
 // Control `id` of `form` on `grid`, named by the caption of the label beside it, if any.
 ControlView viewOf(const FormModel& form, ControlId id, const drawing::PixelGrid& grid);
+
+ControlState stateOf(const FormModel& form, ControlId id);
 
 } // namespace molen::web

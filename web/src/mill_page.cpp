@@ -101,7 +101,10 @@ val MillPage::deliver(MillEvent event) {
         }
     }
     reported_ = form_.generation();
-    return views(changed);
+    val states = val::array();
+    for (const ControlId id : changed)
+        states.call<void>("push", stateOf(form_, id));
+    return states;
 }
 
 void MillPage::setText(int id, const std::string& text) {

@@ -40,8 +40,9 @@ class MillPage {
     // The event a tick of timer `id` delivers.
     MillEvent tickOf(int id) const;
 
-    // Runs the event's procedure (an error ends it at the failing step) and returns the
-    // controls changed since the last delivery, by the user's input too, front to back.
+    // Runs the event's procedure (an error ends it at the failing step) and returns the state
+    // (see ControlState) of the controls changed since the last delivery, by the user's input
+    // too, front to back.
     emscripten::val deliver(MillEvent event);
     void setText(int id, const std::string& text);
     // False where the bar refuses the value, which leaves it as it was.

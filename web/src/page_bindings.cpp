@@ -94,6 +94,14 @@ void bindControlView() {
         .field("orientation", &ControlView::orientation)
         .field("enabled", &ControlView::enabled)
         .field("interval", &ControlView::interval);
+    value_object<ControlState>("ControlState")
+        .field("id", &ControlState::id)
+        .field("kind", &ControlState::kind)
+        .field("text", &ControlState::text)
+        .field("visible", &ControlState::visible)
+        .field("value", &ControlState::value)
+        .field("enabled", &ControlState::enabled)
+        .field("interval", &ControlState::interval);
 }
 
 void bindMillPage() {
