@@ -120,10 +120,8 @@ bool MillPage::setValue(int id, int value) {
     }
 }
 
-drawing::Rect MillPage::exposeAll(int width, int height, double devicePixelRatio) {
-    const drawing::Rect area{0, 0, width, height};
-    stale_.addAll(area);
-    return grid_.onDevice(devicePixelRatio).onDevice(area);
+drawing::Rect MillPage::deviceArea(int width, int height, double devicePixelRatio) const {
+    return grid_.onDevice(devicePixelRatio).onDevice(drawing::Rect{0, 0, width, height});
 }
 
 void MillPage::expose(int left, int top, int width, int height) {

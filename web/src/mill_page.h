@@ -48,9 +48,9 @@ class MillPage {
     // False where the bar refuses the value, which leaves it as it was.
     bool setValue(int id, int value);
 
-    // The whole client area of `width` x `height` CSS pixels is to be painted afresh; returns
-    // its size in device pixels at `devicePixelRatio`, the canvas's size.
-    drawing::Rect exposeAll(int width, int height, double devicePixelRatio);
+    // A client area of `width` x `height` CSS pixels in device pixels at `devicePixelRatio`:
+    // the size of the canvas that shows it.
+    drawing::Rect deviceArea(int width, int height, double devicePixelRatio) const;
     // The part of the client area at `left`, `top` of `width` x `height` CSS pixels is to be
     // painted afresh.
     void expose(int left, int top, int width, int height);

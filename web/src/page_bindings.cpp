@@ -118,7 +118,7 @@ void bindMillPage() {
         .function("deliver", &MillPage::deliver)
         .function("setText", &MillPage::setText)
         .function("setValue", &MillPage::setValue)
-        .function("exposeAll", &MillPage::exposeAll)
+        .function("deviceArea", &MillPage::deviceArea)
         .function("expose", &MillPage::expose)
         .function("paint", &MillPage::paint);
 }

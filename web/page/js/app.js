@@ -40,11 +40,17 @@ export async function openPage(frame) {
     onClick: () => deliver(module.MillEvent.Command1Click),
   });
   timers = new TimerBank(mill.timers(), (id) => deliver(mill.tickOf(id)));
-  // The canvas is sized and painted once the rehearsal below has readied the drawing code.
+  // The canvas is sized and shown once the form has been painted off screen below.
   let ready = false;
+  let offScreen = null; // that painting, until the canvas has taken it
   let size = null;
   let ratio = window.devicePixelRatio;
-  const show = () => ready && size && canvas.resize(size.width, size.height, ratio);
+  const show = () => {
+    if (!ready || !size) return;
+    canvas.resize(size.width, size.height, ratio, offScreen);
+    if (offScreen) Object.assign(offScreen.element, { width: 0, height: 0 });
+    offScreen = null;
+  };
   openFrame(frame, mill, (width, height) => {
     size = { width, height };
     show();
@@ -54,29 +60,31 @@ export async function openPage(frame) {
     show();
   });
   dragToResize(frame, stage);
-  await rehearse(mill, module, ratio);
+  offScreen = await paintInBands(mill, module, ratio);
   ready = true;
   show();
   controls.button.focus();
   timers.start(mill.timers());
 }
 
-// The whole form painted once, a band a task, on a canvas no one sees: the module's drawing
-// code is compiled, every caption measured and its glyphs drawn, so that the first frame, one
-// task that cannot be cut, finds all of it ready.
-async function rehearse(mill, module, ratio) {
+// The whole form painted off screen, a band a task, in tasks short enough to keep a phone
+// answering a touch: the module's drawing code is compiled, every caption measured and its
+// glyphs drawn. Where the canvas then shows the form at the same size, it takes these pixels
+// and its first frame paints nothing; a change to the form meanwhile is painted with the next
+// band.
+async function paintInBands(mill, module, ratio) {
   const Bands = 24;
   const { width, height } = mill.clientArea();
-  const scratch = new FormCanvas(document.createElement('canvas'), mill, module);
-  Object.assign(scratch.element, { width: Math.ceil(width * ratio), height: Math.ceil(height * ratio) });
+  const offScreen = new FormCanvas(document.createElement('canvas'), mill, module);
+  offScreen.fit(width, height, ratio);
   for (let band = 0; band < Bands; band++) {
     await nextTask();
     const top = Math.floor((band * height) / Bands);
     mill.expose(0, top, width, Math.floor(((band + 1) * height) / Bands) - top);
-    mill.paint(ratio, scratch.backend);
+    mill.paint(ratio, offScreen.backend);
   }
-  Object.assign(scratch.element, { width: 0, height: 0 });
   await nextTask();
+  return offScreen;
 }
 
 // The shipped face in the weights the form uses, loaded before the first paint.

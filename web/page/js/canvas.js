@@ -77,24 +77,37 @@ export class FormCanvas {
   constructor(element, mill, module) {
     this.element = element;
     this.mill = mill;
-    const context = element.getContext('2d', { alpha: false });
-    this.backend = backend(context, cssColours(module.SystemColour));
+    this.context = element.getContext('2d', { alpha: false });
+    this.backend = backend(this.context, cssColours(module.SystemColour));
     this.frame = 0;
     this.painted = false;
   }
 
-  // Fits the canvas to `width` x `height` form pixels at `ratio` device pixels each and
-  // repaints it all. Its box holds just its device pixels, so that none is stretched.
-  resize(width, height, ratio) {
+  // Sizes the canvas for `width` x `height` form pixels at `ratio` device pixels each, its box
+  // just its device pixels, so that none is stretched; false if it was already.
+  fit(width, height, ratio) {
     const size = `${width}x${height}@${ratio}`;
-    if (size === this.size) return;
+    if (size === this.size) return false;
     this.size = size;
     this.ratio = ratio;
-    const device = this.mill.exposeAll(width, height, ratio);
+    const device = this.mill.deviceArea(width, height, ratio);
     Object.assign(this.element, { width: device.width, height: device.height });
     Object.assign(this.element.style,
       { width: `${device.width / ratio}px`, height: `${device.height / ratio}px` });
-    this.invalidate();
+    return true;
+  }
+
+  // Fits the canvas and repaints it all; or takes the pixels of `painted`, a FormCanvas that
+  // already shows the whole form at that size.
+  resize(width, height, ratio, painted = null) {
+    if (!this.fit(width, height, ratio)) return;
+    if (painted?.size === this.size) {
+      this.context.drawImage(painted.element, 0, 0);
+      this.shown();
+    } else {
+      this.mill.expose(0, 0, width, height);
+      this.invalidate();
+    }
   }
 
   // Something may have gone stale: the next animation frame paints it.
@@ -102,11 +115,15 @@ export class FormCanvas {
     if (!this.frame) this.frame = requestAnimationFrame(() => this.paint());
   }
 
+  // Until it is sized, what goes stale is left to the painting off screen (see app.js).
   paint() {
     this.frame = 0;
-    if (this.mill.paint(this.ratio, this.backend) > 0 && !this.painted) {
-      this.painted = true;
-      performance.mark('molen-first-frame');
-    }
+    if (this.size && this.mill.paint(this.ratio, this.backend) > 0) this.shown();
+  }
+
+  shown() {
+    if (this.painted) return;
+    this.painted = true;
+    performance.mark('molen-first-frame');
   }
 }
