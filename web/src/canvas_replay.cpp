@@ -28,6 +28,13 @@ void forEachPiece(const Rect& pixels, const std::vector<Rect>& area, Piece&& pie
     }
 }
 
+val asArray(const std::vector<Rect>& rects) {
+    val array = val::array();
+    for (const Rect& rect : rects)
+        array.call<void>("push", rect);
+    return array;
+}
+
 } // namespace
 
 CanvasReplay::CanvasReplay(val canvas, std::vector<Rect> area)
@@ -49,24 +56,26 @@ void CanvasReplay::operator()(const drawing::Stroke& op) { fillSpans(op.pixels, 
 void CanvasReplay::operator()(const drawing::Disc& op) { fillSpans(op.pixels, op.colour); }
 
 void CanvasReplay::operator()(const drawing::Ring& op) {
-    const val clips = clipsOf(op.box);
-    if (clips["length"].as<int>() == 0)
+    const std::vector<Rect> pieces = piecesOf(op.box);
+    if (pieces.empty())
         return;
+    const val clips = asArray(pieces);
     const val fill = op.fill ? val(*op.fill) : val::undefined();
     canvas_.call<void>("ring", clips, op.box, op.centre, op.radiusX, op.radiusY, op.width,
                        op.border, fill);
 }
 
 void CanvasReplay::operator()(const drawing::Caption& op) {
-    const val clips = clipsOf(op.clip);
-    if (clips["length"].as<int>() == 0)
+    const std::vector<Rect> pieces = piecesOf(op.clip);
+    if (pieces.empty())
         return;
-    addInside(op.clip); // the caption's opaque box
+    for (const Rect& piece : pieces) // the caption's opaque box
+        addRect(piece);
     fill(op.background);
     val lines = val::array();
     for (const drawing::CaptionLine& line : op.lines)
         lines.call<void>("push", line);
-    canvas_.call<void>("caption", clips, op.font.Weight, op.pixelSize, op.colour, lines);
+    canvas_.call<void>("caption", asArray(pieces), op.font.Weight, op.pixelSize, op.colour, lines);
 }
 
 void CanvasReplay::fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour) {
@@ -76,9 +85,11 @@ void CanvasReplay::fillSpans(const std::vector<drawing::Span>& spans, const Colo
 }
 
 void CanvasReplay::addInside(const Rect& pixels) {
-    forEachPiece(pixels, area_, [this](const Rect& piece) {
-        rects_.insert(rects_.end(), {piece.left, piece.top, piece.width, piece.height});
-    });
+    forEachPiece(pixels, area_, [this](const Rect& piece) { addRect(piece); });
+}
+
+void CanvasReplay::addRect(const Rect& rect) {
+    rects_.insert(rects_.end(), {rect.left, rect.top, rect.width, rect.height});
 }
 
 // Fills the rectangles gathered since the last fill, if any, in one call.
@@ -90,10 +101,10 @@ void CanvasReplay::fill(const Colour& colour) {
     rects_.clear();
 }
 
-val CanvasReplay::clipsOf(const Rect& box) const {
-    val clips = val::array();
-    forEachPiece(box, area_, [&](const Rect& piece) { clips.call<void>("push", piece); });
-    return clips;
+std::vector<Rect> CanvasReplay::piecesOf(const Rect& box) const {
+    std::vector<Rect> pieces;
+    forEachPiece(box, area_, [&](const Rect& piece) { pieces.push_back(piece); });
+    return pieces;
 }
 
 } // namespace molen::web

@@ -36,8 +36,9 @@ class CanvasReplay {
     void operator()(const drawing::Caption& op);
     void fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour);
     void addInside(const drawing::Rect& pixels);
+    void addRect(const drawing::Rect& rect);
     void fill(const Colour& colour);
-    emscripten::val clipsOf(const drawing::Rect& box) const;
+    std::vector<drawing::Rect> piecesOf(const drawing::Rect& box) const;
 
     emscripten::val canvas_;
     std::vector<drawing::Rect> area_;
