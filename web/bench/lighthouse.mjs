@@ -3,7 +3,7 @@
 
 // The page under Lighthouse's mobile profile (a mid-range phone, simulated throttling) in
 // Debian's Chromium, some runs in a row, written as JSON: each run's figures and their medians.
-// Nothing here passes or fails on speed; bench/web_report.py judges the figures.
+// Nothing here passes or fails on speed; bench/report.py judges the figures.
 // The floor page (bench/floor.html under URL) is run as often, for the longest task before its
 // own first frame: what the browser's own start costs on this machine.
 // Usage: node web/bench/lighthouse.mjs URL SITE_DIR OUT.json RUNS
