@@ -56,6 +56,11 @@ def median(rows, key):
     return statistics.median(row[key] for row in rows)
 
 
+def span(seconds):
+    """A stretch of time as a reader says it: 60 s, 10 min."""
+    return f"{seconds // 60} min" if seconds > 60 and seconds % 60 == 0 else f"{seconds} s"
+
+
 # The window under Xvfb (bench/run).
 
 def desktop_goals(r):
@@ -178,7 +183,7 @@ def page_goals(w):
              f"{mill:.2f} s against {floor:.2f} s, ratio {mill / floor:.2f}", mill <= 1.3 * floor),
         goal(f"Page: the whole site at most {SITE_LIMIT_KB} KB with gzip", f"{site:.1f} KB",
              site <= SITE_LIMIT_KB),
-    ] + work_goals(w)
+    ] + work_goals(w) + held_goals(w)
 
 
 def work_goals(w):
@@ -212,9 +217,49 @@ def work_section(w):
                "longest frame (ms)"), rows)]
 
 
+def held_goals(w):
+    held = w.get("held")
+    if not held:
+        return []
+    after, whole = held["first_frame_after_10min_ms"], held["full_repaint_ms"]
+    return [goal(f"Page: the first frame after {span(held['long_hold_s'])} without frames at "
+                 "most a full repaint's work", f"{frame_ms(held, after)} against {whole:.1f} ms",
+                 after is not None and after <= whole)]
+
+
+def frame_ms(held, ms):
+    """A frame's work; None where it was given up, still running, at the cut-off."""
+    return f"more than {held['cut_off_ms']} ms, given up" if ms is None else f"{ms:.1f} ms"
+
+
+def held_section(w):
+    held = w.get("held")
+    if not held:
+        return []
+    whole = held["full_repaint_ms"]
+    rows = [(f"at wind {held['wind']}, 16 ms after the last (median of {held['normal_frames']})",
+             held["normal_frame_ms"]),
+            (f"after the viewport was resized (median of {held['full_repaints']})", whole),
+            (f"after {span(held['short_hold_s'])} without frames",
+             held["first_frame_after_60s_ms"]),
+            (f"after {span(held['long_hold_s'])} without frames",
+             held["first_frame_after_10min_ms"])]
+    return [
+        "### The first frame after a long time without frames", "A tab in the background or a "
+        "minimised window gets no animation frames, while its timers go on ticking. The page at "
+        f"wind {held['wind']} on Playwright's clock, which runs its timers fast, its animation "
+        "frames held back until let run. A frame's work is the real time of its callbacks up to "
+        "the canvas's pixels read back; the full repaint is the frame after the viewport was "
+        f"halved and sized back, and a frame still running after {held['cut_off_ms']} ms is "
+        "given up.",
+        table(("frame", "work", "against a full repaint"),
+              [(what, frame_ms(held, ms), "" if ms is None else f"{ms / whole:.2f}")
+               for what, ms in rows])]
+
+
 def page_section(w):
     """The page's tables: tick periods, CPU and first frame against the floor page, the longest
-    work with the CPU slowed, file sizes."""
+    work with the CPU slowed, the first frame after frames were held back, file sizes."""
     ticks = [(wind, t["timer"], t["interval"], t["count"], f"{t['meanError'] * 100:.3f}%",
               f"{t['min']:.2f}", f"{t['max']:.2f}", t["late"], t["lost"])
              for wind, t in page_steady(w)]
@@ -244,6 +289,7 @@ def page_section(w):
         table(("pair", "CPU page (s)", "CPU floor (s)", "first frame page (ms)",
                "first frame floor (ms)"), pairs),
         *work_section(w),
+        *held_section(w),
         "### Size", "Every file of `build-web/site/`, plain and with gzip at level 9, as a "
         "static host that compresses would send it.",
         table(("file", "bytes", "gzip bytes"), sizes)])

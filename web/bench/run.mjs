@@ -4,7 +4,8 @@
 // The page's benchmarks in headless Chromium, written as JSON: the period of every tick at
 // winds 10, 70 and 140, the CPU of the browser over 10 s at wind 140 against the floor page,
 // the time to the first painted frame, the longest work on the main thread at wind 140 with the
-// CPU slowed four times, against the floor page, and every file's bytes, plain and gzipped. The ticks are
+// CPU slowed four times, against the floor page, the work of the first frame after a long time
+// without frames (held.mjs), and every file's bytes, plain and gzipped. The ticks are
 // seen as a user's tools could see them: by what the page writes into its fields.
 // Usage: node web/bench/run.mjs SITE_DIR OUT.json [--smoke]
 import { chromium } from '@playwright/test';
@@ -15,6 +16,7 @@ import { gzipSync } from 'node:zlib';
 import { chromiumOptions } from '../playwright.config.js';
 import { childrenCpuSeconds } from './cpu.mjs';
 import { Slowdown, slowedWork } from './frames.mjs';
+import { heldFrames } from './held.mjs';
 
 const [site, out, smoke] = [process.argv[2], process.argv[3], process.argv[4] === '--smoke'];
 const seconds = smoke ? 1 : 10;
@@ -166,9 +168,12 @@ async function main() {
       page.waitForFunction(() => window.floorFirstFrame > 0), seconds),
   };
   await slowed.close();
+  // Animation frames held back for a minute and for ten, or for 5 s and 30 s in a smoke run.
+  const held = await heldFrames(base,
+    smoke ? { holds: [5, 30], frames: 5 } : { holds: [60, 600], frames: 15 });
   server.close();
   const results = { chromium: chromiumOptions.executablePath, seconds, ticks: tickResults,
-    pairs, work, files: files(site) };
+    pairs, work, held, files: files(site) };
   writeFileSync(out, JSON.stringify(results, null, 2));
   console.log(`Wrote ${out}`);
 }
