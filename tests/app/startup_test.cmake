@@ -54,3 +54,40 @@ run_molen(ENV QT_QPA_PLATFORM=offscreen ARGS stray)
 if(NOT status EQUAL 1 OR NOT err MATCHES "stray")
     fail("an argument is refused")
 endif()
+
+# --help-all lists Qt's options too, and needs no display for it.
+run_molen(ARGS --help-all)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^Usage: " OR NOT out MATCHES "-platform" OR err)
+    fail("--help-all prints the usage with Qt's options")
+endif()
+
+# Without a display an unknown option is still refused as such, and no display is mentioned.
+run_molen(ARGS --bogus)
+if(NOT status EQUAL 1 OR NOT err MATCHES "bogus" OR err MATCHES "xvfb-run|display" OR out)
+    fail("an unknown option is refused without a display")
+endif()
+run_molen(ENV QT_QPA_PLATFORM=xcb ARGS -reverse --bogus)
+if(NOT status EQUAL 1 OR NOT err MATCHES "bogus" OR err MATCHES "xvfb-run|reverse" OR out)
+    fail("an unknown option beside Qt's is refused without a display")
+endif()
+run_molen(ARGS stray)
+if(NOT status EQUAL 1 OR NOT err MATCHES "stray" OR err MATCHES "xvfb-run" OR out)
+    fail("an argument is refused without a display")
+endif()
+
+# An option of one platform's own ("-name" is the X11 platform's) is that platform's to take,
+# with a display or without.
+run_molen(ENV QT_QPA_PLATFORM=xcb ARGS -name Molen --bogus)
+if(NOT status EQUAL 1 OR NOT err MATCHES "bogus" OR err MATCHES "'name'|xvfb-run" OR out)
+    fail("-name is the X11 platform's option without a display too")
+endif()
+run_molen(ENV QT_QPA_PLATFORM=xcb ARGS -name Molen)
+if(NOT status EQUAL 1 OR NOT err MATCHES "xvfb-run" OR err MATCHES "'name'" OR out)
+    fail("-name without a display gives the line that says so")
+endif()
+
+# Qt's options with the words that ask: Qt takes its own, the program answers.
+run_molen(ARGS -reverse --version)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "molen ${VERSION}\n" OR err)
+    fail("--version beside one of Qt's options")
+endif()
