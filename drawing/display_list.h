@@ -3,10 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What painting the form takes, as a list of operations in device pixels that a backend hands
-// to one graphics API, in order. Every position, width and rounding is worked out here. A
-// stroke or disc comes both as its figure, for an API that rasterises aliased figures itself
-// (QPainter), and as the very pixels it covers, for one that has no aliased rendering (canvas
-// 2D); both give whole device pixels.
+// to one graphics API, in order. Every position, width, rounding and covered pixel is worked out
+// here, once, so that every backend fills the very same pixels: a line or a disc comes as the
+// pixels it covers, not as a figure for an API to rasterise in its own way.
 #pragma once
 
 #include "drawing/geometry.h"
@@ -24,31 +23,18 @@ struct FillRect {
     Colour colour;
 };
 
-// A straight stroke `width` device pixels wide between two snapped points. A square cap
-// lengthens it by half its width at each end. A dotted stroke has dots as long as the stroke
-// is wide, as far apart, from `from` on, and flat ends.
-struct Stroke {
-    Point from, to;
-    int width = 1;
-    bool squareCap = false;
-    bool dotted = false;
+// The device pixels a figure covers (a pixel is covered where its centre lies inside), filled
+// whole in one colour: a stroke, a dotted stroke's dots, the round end of a wide stroke.
+struct Pixels {
+    std::vector<Span> spans;
     Colour colour;
-    std::vector<Span> pixels;
 };
 
-// A disc filling `box`, as the round end of a wide stroke.
-struct Disc {
-    RectF box;
-    Colour colour;
-    std::vector<Span> pixels;
-};
-
-// A circle's outline `width` device pixels wide, and its inside where it is filled. As figures
-// filled aliased: the ellipse in `outer` less the one in `inner`, and `inner` filled. As an
-// antialiased stroke: the ellipse about `centre` with radii `radiusX`, `radiusY`, stroked
-// `width` wide and clipped to `box`, the device pixels of the shape's box.
+// A circle's outline `width` device pixels wide and its inside where it is filled, antialiased:
+// the ellipse about `centre` with radii `radiusX`, `radiusY`, filled with `fill` and stroked
+// `width` wide along its middle in `border`, clipped to `box`, the device pixels of the shape's
+// box. A backend draws it whole and the same however it is cut into pieces.
 struct Ring {
-    RectF outer, inner;
     Point centre;
     double radiusX = 0, radiusY = 0;
     int width = 1;
@@ -77,7 +63,7 @@ struct Caption {
     std::vector<CaptionLine> lines;
 };
 
-using Operation = std::variant<FillRect, Stroke, Disc, Ring, Caption>;
+using Operation = std::variant<FillRect, Pixels, Ring, Caption>;
 using DisplayList = std::vector<Operation>;
 
 } // namespace molen::drawing

@@ -42,29 +42,23 @@ Point along(Point from, Point to, double length, double distance) {
             from.y + (to.y - from.y) * distance / length};
 }
 
-// Dots a stroke long, a stroke apart. The ends lie on pixel centres (odd widths) or corners, so
-// the pattern starts half a stroke before `from` where the dots cover whole pixels.
-Stroke dottedStroke(Point from, Point to, int width, const Colour& colour) {
-    Stroke stroke{from, to, width, false, true, colour, {}};
+// Dots a stroke long, a stroke apart, from half a stroke past `from`: the ends lie on pixel
+// centres (odd widths) or corners, where the dots cover whole pixels.
+Pixels dots(Point from, Point to, int width, const Colour& colour) {
+    Pixels pixels{{}, colour};
     const double length = std::hypot(to.x - from.x, to.y - from.y);
     for (double start = width / 2.0; start < length; start += 2.0 * width) {
         const double end = std::min(start + width, length);
         fillConvex(
             strokeCorners(along(from, to, length, start), along(from, to, length, end), width, 0),
-            stroke.pixels);
+            pixels.spans);
     }
-    if (width % 2 == 1 && length > 0) {
-        const double half = width / 2.0;
-        stroke.from = along(from, to, length, -half);
-        stroke.to = along(from, to, length, length + half);
-    }
-    return stroke;
+    return pixels;
 }
 
-Disc roundEnd(Point centre, int width, const Colour& colour) {
-    Disc disc{
-        {centre.x - width / 2.0, centre.y - width / 2.0, double(width), double(width)}, colour, {}};
-    fillDisc(centre, width, disc.pixels);
+Pixels roundEnd(Point centre, int width, const Colour& colour) {
+    Pixels disc{{}, colour};
+    fillDisc(centre, width, disc.spans);
     return disc;
 }
 
@@ -73,58 +67,31 @@ void drawLine(const Line& line, const PixelGrid& grid, DisplayList& list) {
     const Point from = grid.snap(line.X1, line.Y1, width);
     const Point to = grid.snap(line.X2, line.Y2, width);
     if (line.BorderStyle == BorderStyle::Dot) {
-        list.push_back(dottedStroke(from, to, width, line.BorderColor));
+        list.emplace_back(std::in_place_type<Pixels>, dots(from, to, width, line.BorderColor));
         return;
     }
     // A one-pixel line reaches its end pixels whole; a wide one ends in a disc as wide as it.
     const bool wide = line.BorderWidth > 1;
-    Stroke stroke{from, to, width, !wide, false, line.BorderColor, {}};
-    fillConvex(strokeCorners(from, to, width, wide ? 0 : width / 2.0), stroke.pixels);
-    list.push_back(std::move(stroke));
+    Pixels stroke{{}, line.BorderColor};
+    fillConvex(strokeCorners(from, to, width, wide ? 0 : width / 2.0), stroke.spans);
+    list.emplace_back(std::in_place_type<Pixels>, std::move(stroke));
     if (wide) {
-        list.push_back(roundEnd(from, width, line.BorderColor));
-        list.push_back(roundEnd(to, width, line.BorderColor));
+        list.emplace_back(std::in_place_type<Pixels>, roundEnd(from, width, line.BorderColor));
+        list.emplace_back(std::in_place_type<Pixels>, roundEnd(to, width, line.BorderColor));
     }
 }
 
-// A rectangle of `width` by `height` with its centre where `box`'s is.
-RectF centred(const RectF& box, double width, double height) {
-    return {box.left + box.width / 2 - width / 2, box.top + box.height / 2 - height / 2, width,
-            height};
-}
-
-RectF scaled(const RectF& r, double factor) {
-    return {r.left * factor, r.top * factor, r.width * factor, r.height * factor};
-}
-
-// The outline is a ring a stroke wide just inside the box (a circle: the square of its smaller
-// side, centred), laid out in logical pixels and scaled, so that the figures are the ones a
-// painter scaled to the device would fill.
+// The outline is stroked along its middle, a stroke wide just inside the box (a circle: the
+// square of its smaller side, centred), on the box's device pixels.
 Ring drawShape(const Shape& shape, const PixelGrid& grid) {
-    const Rect box = grid.rect(shape);
-    const double ratio = grid.devicePixelRatio();
     const int width = grid.strokeWidth(1);
-    RectF outer{double(box.left), double(box.top), double(box.width), double(box.height)};
-    if (shape.Shape == ShapeKind::Circle) {
-        const double diameter = std::min(outer.width, outer.height);
-        outer = centred(outer, diameter, diameter);
-    }
-    const double inset = width / ratio;
-    const RectF inner{outer.left + inset, outer.top + inset, outer.width - inset - inset,
-                      outer.height - inset - inset};
-    // As a stroke along the middle of the outline, on the box's device pixels.
-    const Rect area = grid.onDevice(box);
-    RectF middle{double(area.left), double(area.top), double(area.width), double(area.height)};
-    if (shape.Shape == ShapeKind::Circle) {
-        const double diameter = std::min(middle.width, middle.height);
-        middle = {middle.left + (middle.width - diameter) / 2,
-                  middle.top + (middle.height - diameter) / 2, diameter, diameter};
-    }
-    Ring ring{scaled(outer, ratio),
-              scaled(inner, ratio),
-              {middle.left + middle.width / 2, middle.top + middle.height / 2},
-              (middle.width - width) / 2,
-              (middle.height - width) / 2,
+    const Rect area = grid.onDevice(grid.rect(shape));
+    double boxWidth = area.width, boxHeight = area.height;
+    if (shape.Shape == ShapeKind::Circle)
+        boxWidth = boxHeight = std::min(boxWidth, boxHeight);
+    Ring ring{{area.left + area.width / 2.0, area.top + area.height / 2.0},
+              (boxWidth - width) / 2,
+              (boxHeight - width) / 2,
               width,
               shape.BorderColor,
               {},
@@ -174,15 +141,13 @@ void drawControl(const ControlData& control, const PixelGrid& grid, TextMeasure&
                control);
 }
 
-DisplayList drawExposed(const FormModel& form, const PixelGrid& grid, TextMeasure& measure,
-                        std::span<const Rect> exposed) {
-    DisplayList list;
+void drawExposed(const FormModel& form, const PixelGrid& grid, TextMeasure& measure,
+                 std::span<const Rect> exposed, DisplayList& list) {
     const auto controls = form.controls();
     for (auto control = controls.rbegin(); control != controls.rend(); ++control) { // NOLINT
         if (paintedBounds(control->data, grid).meetsAny(exposed))
             drawControl(control->data, grid, measure, list);
     }
-    return list;
 }
 
 } // namespace molen::drawing

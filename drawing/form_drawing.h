@@ -27,9 +27,15 @@ Rect paintedBounds(const ControlData& control, const PixelGrid& grid);
 void drawControl(const ControlData& control, const PixelGrid& grid, TextMeasure& measure,
                  DisplayList& list);
 
-// What paints the painted controls that meet any of the `exposed` logical rectangles, the
-// rearmost first.
-DisplayList drawExposed(const FormModel& form, const PixelGrid& grid, TextMeasure& measure,
-                        std::span<const Rect> exposed);
+// Appends what paints the painted controls that meet any of the `exposed` logical rectangles,
+// the rearmost first, to `list`.
+void drawExposed(const FormModel& form, const PixelGrid& grid, TextMeasure& measure,
+                 std::span<const Rect> exposed, DisplayList& list);
+inline DisplayList drawExposed(const FormModel& form, const PixelGrid& grid, TextMeasure& measure,
+                               std::span<const Rect> exposed) {
+    DisplayList list;
+    drawExposed(form, grid, measure, exposed, list);
+    return list;
+}
 
 } // namespace molen::drawing

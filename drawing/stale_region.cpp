@@ -15,27 +15,47 @@ namespace molen::drawing {
 
 StaleRegion::StaleRegion(const FormModel& form, const PixelGrid& grid)
     : form_(form)
-    , grid_(grid) {
+    , grid_(grid)
+    , followed_(form.controls().size()) {
     for (const Control& control : form.controls())
         taken_.push_back(isPainted(control.data) ? std::optional(control.data) : std::nullopt);
 }
 
 void StaleRegion::follow(ControlId id) {
-    std::optional<ControlData>& taken = taken_.at(id);
-    const ControlData& current = form_.controls()[id].data;
-    if (!taken || *taken == current)
+    if (taken_.at(id))
+        followed_[id] = true;
+}
+
+void StaleRegion::addAll(const Rect& area) {
+    if (area.empty())
         return;
-    stale_.push_back(paintedBounds(*taken, grid_));
-    stale_.push_back(paintedBounds(current, grid_));
+    added_.push_back(area);
+    if (added_.size() > MostAdded) {
+        Rect all;
+        for (const Rect& rect : added_)
+            all = all.united(rect);
+        added_ = {all};
+    }
+}
+
+void StaleRegion::takeControl(ControlId id, std::vector<Rect>& rects) {
+    std::optional<ControlData>& taken = taken_[id];
+    const ControlData& current = form_.controls()[id].data;
+    if (*taken == current)
+        return;
+    rects.push_back(paintedBounds(*taken, grid_));
+    rects.push_back(paintedBounds(current, grid_));
     taken = current;
 }
 
-void StaleRegion::addAll(const Rect& area) { stale_.push_back(area); }
-
 std::vector<Rect> StaleRegion::take() {
-    std::vector<Rect> rects = cheapestToRepaint(stale_);
-    stale_.clear();
-    return rects;
+    std::vector<Rect> rects = std::exchange(added_, {});
+    for (ControlId id = 0; id < followed_.size(); ++id) {
+        if (followed_[id])
+            takeControl(id, rects);
+        followed_[id] = false;
+    }
+    return cheapestToRepaint(rects);
 }
 
 std::vector<Rect> cheapestToRepaint(std::span<const Rect> rects) {

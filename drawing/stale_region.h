@@ -15,24 +15,35 @@
 
 namespace molen::drawing {
 
+// Bounded however many changes come between two takes (a tab in the background for an hour, a
+// minimised window): it holds at most two rectangles a painted control, its bounds as last taken
+// and as they are when taken now, and at most MostAdded added areas, so that taking it never
+// costs more than repainting what all of those cover.
 class StaleRegion {
   public:
+    static constexpr std::size_t MostAdded = 16;
+
     // Follows the painted controls of `form`, which outlives it, on `grid`.
     StaleRegion(const FormModel& form, const PixelGrid& grid);
 
-    // Adds the old and new bounds of control `id` if it is painted and differs from what was
-    // last taken; afterwards its current state counts as taken.
+    // Control `id` may have changed. At the next take its old and new bounds are stale if it is
+    // painted and differs from what was last taken; only the state it is in then counts, so a
+    // control that changed a thousand times counts once.
     void follow(ControlId id);
-    // Adds the whole form's area, as after a resize.
+    // Adds an area to paint afresh, as after a resize; beyond MostAdded areas, they are merged
+    // into the rectangle that holds them all.
     void addAll(const Rect& area);
     // The rectangles to repaint, and none from then on.
     std::vector<Rect> take();
 
   private:
+    void takeControl(ControlId id, std::vector<Rect>& rects);
+
     const FormModel& form_;
     PixelGrid grid_;
     std::vector<std::optional<ControlData>> taken_;
-    std::vector<Rect> stale_;
+    std::vector<bool> followed_;
+    std::vector<Rect> added_;
 };
 
 // Painting clips to one rectangle far more cheaply than to many, so rectangles whose union

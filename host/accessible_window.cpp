@@ -11,6 +11,7 @@
 #include "host/screen_reader_events.h"
 #include "host/windowed_controls.h"
 #include "model/form1.h"
+#include "session/form_facts.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -117,10 +118,12 @@ void installMillWindowAccessibility() {
 }
 
 void exposeToAssistiveTechnology(MillWindow& window, const WindowedControls& controls) {
-    for (const auto& [control, caption] : form1::CaptionOf) {
-        QWidget* widget = controls.widget(control);
-        widget->setAccessibleName(toQString(window.form().get(caption).Caption));
-        if (auto* field = qobject_cast<QLineEdit*>(widget))
+    for (const ControlId id : tabOrder(window.form())) {
+        const std::string name = accessibleName(window.form(), id);
+        if (name.empty())
+            continue;
+        controls.widget(id)->setAccessibleName(toQString(name));
+        if (auto* field = qobject_cast<QLineEdit*>(controls.widget(id)))
             announceFocusFirst(*field);
     }
     auto* button = qobject_cast<QAbstractButton*>(controls.widget(form1::Command1.id));

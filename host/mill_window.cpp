@@ -4,7 +4,6 @@
 
 #include "host/mill_window.h"
 
-#include "drawing/form_drawing.h"
 #include "host/accessible_window.h"
 #include "host/mill_icon.h"
 #include "host/qt_painter.h"
@@ -37,58 +36,68 @@ QPoint framePosition(const QSize& frame, const QRect& area) {
 } // namespace
 
 MillWindow::MillWindow(FormModel form)
-    : form_(std::move(form))
-    , grid_(gridForScreen(QGuiApplication::primaryScreen()))
-    , stale_(form_, grid_)
-    , controls_(*this, form_, grid_)
-    , timers_(*this, form_, [this](ControlId id) { onTimerTick(id); }) {
+    : session_(std::move(form), gridForScreen(QGuiApplication::primaryScreen()))
+    , controls_(*this, session_.form(), session_.grid(), userInput())
+    , timers_(*this, MillSession::timers(), [this](Handle<Timer> timer) {
+        runGuarded("timeout", [&] {
+            const double time = now();
+            showChanges(session_.tick(timer, time), time);
+        });
+    }) {
+    clock_.start();
     installMillWindowAccessibility();
-    setWindowTitle(toQString(form_.form().Caption));
+    setWindowTitle(toQString(session_.form().form().Caption));
     setWindowIcon(millIcon());
     fillWithFormColour();
-    resize(toQRect(grid_.rect({0, 0, form_.form().ClientWidth, form_.form().ClientHeight})).size());
+    resize(toQRect(session_.clientArea()).size());
     connect(qobject_cast<QAbstractButton*>(controls_.widget(form1::Command1.id)),
             &QAbstractButton::clicked, this,
             [this] { runGuarded("clicked", [this] { deliver(MillEvent::Command1Click); }); });
     exposeToAssistiveTechnology(*this, controls_);
-    deliver(MillEvent::Load);
 }
 
 MillWindow::~MillWindow() = default;
 
+WindowedControls::Input MillWindow::userInput() {
+    // The widget the user worked already shows what the session holds.
+    return {[this](ControlId id, std::string text) {
+                Changes changes = session_.type(id, std::move(text));
+                std::erase(changes.windowed, id); // shown as typed, which may not be valid text
+                showChanges(changes, now());
+            },
+            [this](ControlId id, int value) {
+                showChanges(session_.scroll(id, value), now());
+            }};
+}
+
 void MillWindow::open() {
     placeOnScreen();
-    show();
+    QWidget::show();
     controls_.widget(form1::Command1.id)->setFocus();
-    timers_.start();
+    const double time = now();
+    showChanges(session_.start(time), time);
 }
 
 void MillWindow::deliver(MillEvent event) {
+    const double time = now();
+    showChanges(session_.deliver(event, time), time);
+}
+
+void MillWindow::showChanges(const Changes& changes, double time) {
     // An error ends the procedure at the failing step; what it set before stays set and is shown.
-    if (const auto error = runProcedure(form_, event))
-        qCInfo(lcProcedures, "%s ended early: %s", bindingOf(event).procedureName.data(),
-               error->c_str());
-    showChanges();
-}
-
-void MillWindow::showChanges() {
-    for (ControlId id = 0; id < form_.controls().size(); ++id) {
-        if (form_.changedAt(id) <= shownGeneration_)
-            continue;
-        stale_.follow(id);
-        if (controls_.widget(id))
-            controls_.sync(id);
-        timers_.follow(id);
+    if (changes.error)
+        qCInfo(lcProcedures, "%s ended early: %s", changes.procedure.data(),
+               changes.error->c_str());
+    for (const ControlId id : changes.windowed)
+        controls_.sync(id);
+    for (const ControlId id : changes.timers)
+        timers_.schedule(id, session_.dueAt(id), time);
+    for (const ControlId id : changes.windowed)
         emit controlChanged(id);
-    }
-    shownGeneration_ = form_.generation();
-    if (const auto stale = stale_.take(); !stale.empty())
-        update(toQRegion(stale));
-}
-
-void MillWindow::onTimerTick(ControlId id) {
-    if (const auto tick = tickOf(id))
-        runGuarded("timeout", [&] { deliver(*tick); });
+    for (const ControlId id : changes.texts)
+        emit controlChanged(id);
+    if (changes.stale)
+        update(toQRegion(session_.takeStale()));
 }
 
 void MillWindow::paintEvent(QPaintEvent* event) {
@@ -97,10 +106,7 @@ void MillWindow::paintEvent(QPaintEvent* event) {
     // device's.
     const double ratio = painter.deviceTransform().m11();
     QtTextMeasure measure(ratio);
-    paintDisplayList(
-        painter,
-        drawing::drawExposed(form_, grid_.onDevice(ratio), measure, toRects(event->region())),
-        palette());
+    paintDisplayList(painter, session_.paint(toRects(event->region()), ratio, measure), palette());
 }
 
 void MillWindow::resizeEvent(QResizeEvent* event) {
@@ -120,16 +126,14 @@ void MillWindow::showEvent(QShowEvent* event) {
     placeAgainWithFrame();
 }
 
-void MillWindow::recordOuterWidth() {
-    form_.setWidth(static_cast<float>(grid_.twips(frameGeometry().width())));
-}
+void MillWindow::recordOuterWidth() { session_.setOuterWidth(frameGeometry().width()); }
 
 void MillWindow::fillWithFormColour() {
-    if (const auto role = paletteRole(form_.form().BackColor)) {
+    if (const auto role = paletteRole(form().form().BackColor)) {
         setBackgroundRole(*role); // a role, not its colour now, so that a new theme shows at once
     } else {
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, toQColor(form_.form().BackColor, palette));
+        palette.setColor(QPalette::Window, toQColor(form().form().BackColor, palette));
         setPalette(palette);
     }
     setAutoFillBackground(true);

@@ -2,17 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The mill's one window: owns the form, shows it, takes the user's input and delivers every
-// event to its procedure through one dispatch point.
+// The mill's one window: shows the session's form, times its timers and hands the user's input
+// on to it.
 #pragma once
 
-#include "drawing/pixel_grid.h"
-#include "drawing/stale_region.h"
 #include "host/timer_bank.h"
 #include "host/windowed_controls.h"
-#include "mill/events.h"
-#include "model/form_model.h"
+#include "session/mill_session.h"
 
+#include <QElapsedTimer>
 #include <QRegion>
 #include <QWidget>
 #include <optional>
@@ -34,14 +32,14 @@ class MillWindow : public QWidget {
     // only once the window shows, the window is placed again with it, unless it was moved by then.
     void open();
 
-    // The one dispatch point: runs the event's procedure, which an error ends at the failing
-    // step, then shows what the procedure changed. Timers and the button deliver here.
+    // Runs the event's procedure, which an error ends at the failing step, then shows what the
+    // procedure changed; the timers' ticks and the button go through the session the same way.
     void deliver(MillEvent event);
 
     // The form's widgets and QTimers are its children, each named after its control.
-    const FormModel& form() const { return form_; }
+    const FormModel& form() const { return session_.form(); }
     // Where the form's twips fall on this window's logical pixels.
-    const drawing::PixelGrid& grid() const { return grid_; }
+    const drawing::PixelGrid& grid() const { return session_.grid(); }
   signals:
     // Emitted for each control that a delivery changed, once the window has taken the change in.
     void controlChanged(molen::ControlId id);
@@ -53,19 +51,21 @@ class MillWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void showChanges();
-    void onTimerTick(ControlId id);
+    // Milliseconds on the window's steady clock, which the session's timers are timed by.
+    double now() const { return static_cast<double>(clock_.nsecsElapsed()) / 1e6; }
+    WindowedControls::Input userInput();
+    // Syncs the widgets, re-times the timers and repaints what the session's changes, of an
+    // input at `time`, name.
+    void showChanges(const Changes& changes, double time);
     void recordOuterWidth();
     void placeOnScreen();
     void placeAgainWithFrame();
     void fillWithFormColour();
 
-    FormModel form_;
-    drawing::PixelGrid grid_;
-    drawing::StaleRegion stale_;
+    MillSession session_;
+    QElapsedTimer clock_;
     WindowedControls controls_;
     TimerBank timers_;
-    std::uint64_t shownGeneration_ = 0;
     std::optional<QPoint> placedAt_; // where the frame was put before its size was known
 };
 

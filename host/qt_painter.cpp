@@ -8,42 +8,27 @@
 #include "host/qt_values.h"
 
 #include <QFontMetricsF>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
 
 namespace molen {
 namespace {
 
-QPointF toQPoint(const drawing::Point& p) { return {p.x, p.y}; }
-QRectF toQRectF(const drawing::RectF& r) { return {r.left, r.top, r.width, r.height}; }
-
-void paintStroke(QPainter& painter, const drawing::Stroke& stroke, const QPalette& palette) {
-    QPen pen(toQColor(stroke.colour, palette), stroke.width);
-    pen.setCapStyle(stroke.squareCap ? Qt::SquareCap : Qt::FlatCap);
-    if (stroke.dotted)
-        pen.setDashPattern({1.0, 1.0}); // in stroke widths
-    painter.setPen(pen);
-    painter.drawLine(toQPoint(stroke.from), toQPoint(stroke.to));
+void paintPixels(QPainter& painter, const drawing::Pixels& pixels, const QPalette& palette) {
+    const QColor colour = toQColor(pixels.colour, palette);
+    for (const drawing::Span& span : pixels.spans)
+        painter.fillRect(span.left, span.y, span.length, 1, colour);
 }
 
-void paintDisc(QPainter& painter, const drawing::Disc& disc, const QPalette& palette) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(toQColor(disc.colour, palette));
-    painter.drawEllipse(toQRectF(disc.box));
-}
-
-// The ring and the inside are both filled as paths, so that they take complementary pixels.
+// Antialiased, as circles look best, clipped to the shape's box.
 void paintRing(QPainter& painter, const drawing::Ring& ring, const QPalette& palette) {
-    QPainterPath inside;
-    inside.addEllipse(toQRectF(ring.inner));
-    if (ring.fill)
-        painter.fillPath(inside, toQColor(*ring.fill, palette));
-    QPainterPath outline;
-    outline.setFillRule(Qt::OddEvenFill);
-    outline.addEllipse(toQRectF(ring.outer));
-    outline.addPath(inside);
-    painter.fillPath(outline, toQColor(ring.border, palette));
+    painter.save();
+    painter.setClipRect(toQRect(ring.box), Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(ring.fill ? QBrush(toQColor(*ring.fill, palette)) : QBrush(Qt::NoBrush));
+    painter.setPen(QPen(toQColor(ring.border, palette), ring.width));
+    painter.drawEllipse(QPointF(ring.centre.x, ring.centre.y), ring.radiusX, ring.radiusY);
+    painter.restore();
 }
 
 // A caption is drawn on its box in a picture of the device pixels the box touches, then copied:
@@ -124,8 +109,7 @@ void paintDisplayList(QPainter& painter, const drawing::DisplayList& list,
                 [&](const drawing::FillRect& fill) {
                     painter.fillRect(toQRect(fill.area), toQColor(fill.colour, palette));
                 },
-                [&](const drawing::Stroke& stroke) { paintStroke(painter, stroke, palette); },
-                [&](const drawing::Disc& disc) { paintDisc(painter, disc, palette); },
+                [&](const drawing::Pixels& pixels) { paintPixels(painter, pixels, palette); },
                 [&](const drawing::Ring& ring) { paintRing(painter, ring, palette); },
                 [&](const drawing::Caption& caption) {
                     paintCaption(painter, caption, palette, ratio);

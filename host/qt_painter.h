@@ -47,10 +47,8 @@ class QtTextMeasure : public drawing::TextMeasure {
     double ratio_;
 };
 
-// Paints `list`, in order, on a painter that paints logical pixels of the device's ratio.
-// Everything is drawn aliased, on whole device pixels: one rule for every stroke, so that a ring
-// reads as crisply as the lines beside it, as the form's own platform drew them. Antialiasing a
-// one-pixel outline smears it over two pixels at half strength.
+// Paints `list`, in order, on a painter that paints logical pixels of the device's ratio: the
+// very pixels the drawing worked out for each line, and the rings antialiased.
 void paintDisplayList(QPainter& painter, const drawing::DisplayList& list, const QPalette& palette);
 
 } // namespace molen

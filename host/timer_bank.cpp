@@ -4,42 +4,36 @@
 
 #include "host/timer_bank.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace molen {
 
-TimerBank::TimerBank(QObject& owner, const FormModel& form, const TickHandler& onTick)
-    : form_(form) {
-    for (ControlId id = 0; id < form.controls().size(); ++id) {
-        const auto* model = std::get_if<Timer>(&form.controls()[id].data);
-        if (!model) {
-            timers_.push_back(nullptr);
-            continue;
-        }
+TimerBank::TimerBank(QObject& owner, const std::vector<Handle<Timer>>& timers,
+                     const TickHandler& onTick) {
+    for (const Handle<Timer> handle : timers) {
         auto* timer = new QTimer(&owner);
-        timer->setObjectName(QString::fromStdString(form.controls()[id].Name));
+        timer->setObjectName(QString::fromUtf8(handle.name.data(), qsizetype(handle.name.size())));
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(model->Interval());
-        QObject::connect(timer, &QTimer::timeout, timer, [onTick, id] { onTick(id); });
-        timers_.push_back(timer);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, timer, [onTick, handle] { onTick(handle); });
+        timers_.emplace_back(handle.id, timer);
     }
 }
 
-void TimerBank::start() {
-    started_ = true;
-    for (ControlId id = 0; id < timers_.size(); ++id)
-        follow(id);
-}
-
-void TimerBank::follow(ControlId id) {
-    QTimer* timer = timers_.at(id);
-    if (!timer)
+void TimerBank::schedule(ControlId id, std::optional<double> due, double now) {
+    const auto found = std::find_if(timers_.begin(), timers_.end(),
+                                    [id](const auto& timer) { return timer.first == id; });
+    if (found == timers_.end())
         return;
-    const auto& model = form_.get<Timer>(id);
-    if (timer->interval() != model.Interval())
-        timer->setInterval(model.Interval()); // restarts it, so the new interval counts from now
-    if (!started_ || !model.Enabled)
+    QTimer* timer = found->second;
+    if (!due) {
         timer->stop();
-    else if (!timer->isActive())
-        timer->start();
+        return;
+    }
+    // Whole milliseconds, rounded up: a tick never runs before it is due, and as each is due an
+    // Interval after the last was due, the rounding never adds up.
+    timer->start(static_cast<int>(std::clamp(std::ceil(*due - now), 0.0, 2147483647.0)));
 }
 
 } // namespace molen

@@ -2,37 +2,31 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One precise QTimer for each of the form's timers, made to follow the model's Interval, and
-// its Enabled once the bank has been started.
+// One precise single-shot QTimer for each of the form's timers, set off at the time the session
+// says the timer is next due.
 #pragma once
 
 #include "model/form_model.h"
 
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace molen {
 
 class TimerBank {
   public:
-    using TickHandler = std::function<void(ControlId)>;
+    using TickHandler = std::function<void(Handle<Timer>)>;
 
     // The QTimers are children of `owner`, each named after its control.
-    TimerBank(QObject& owner, const FormModel& form, const TickHandler& onTick);
+    TimerBank(QObject& owner, const std::vector<Handle<Timer>>& timers, const TickHandler& onTick);
 
-    // From here on the timers run as the model says; until then none runs.
-    void start();
-
-    // Re-times, stops or starts the QTimer of control `id`, if it is a timer, to match the
-    // model. An unchanged interval is never set again: Qt restarts a timer on every
-    // setInterval, which would stretch the tick that is running.
-    void follow(ControlId id);
+    // Sets timer `id` off at `due`, or stops it; times in milliseconds of the clock `now` is of.
+    void schedule(ControlId id, std::optional<double> due, double now);
 
   private:
-    const FormModel& form_;
-    std::vector<QTimer*> timers_; // owned by their parent; nullptr where the control is no timer
-    bool started_ = false;
+    std::vector<std::pair<ControlId, QTimer*>> timers_; // owned by their parent
 };
 
 } // namespace molen

@@ -8,12 +8,14 @@
 #include "host/qt_painter.h"
 #include "host/qt_values.h"
 #include "host/slot_guard.h"
+#include "session/form_facts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <algorithm>
+#include <type_traits>
+#include <utility>
 
 namespace molen {
 namespace {
@@ -49,34 +51,23 @@ QPushButton* createButton(QWidget& parent, const CommandButton& button) {
     return pushButton;
 }
 
-struct Windowed {
-    const Box* box;
-    std::int16_t tabIndex;
-};
-
-// Windowed kinds are exactly those that take the focus, and so those with a TabIndex.
-std::optional<Windowed> windowed(const ControlData& data) {
-    return std::visit(
-        [](const auto& control) -> std::optional<Windowed> {
-            if constexpr (requires { control.TabIndex; })
-                return Windowed{&control, control.TabIndex};
-            else
-                return std::nullopt;
-        },
-        data);
-}
-
 } // namespace
 
-WindowedControls::WindowedControls(QWidget& parent, FormModel& form, const drawing::PixelGrid& grid)
-    : form_(form) {
-    for (ControlId id = 0; id < form.controls().size(); ++id) {
-        widgets_.push_back(create(parent, id));
-        if (const auto control = windowed(form.controls()[id].data)) {
-            widgets_.back()->setObjectName(toQString(form.controls()[id].Name));
-            widgets_.back()->setGeometry(toQRect(grid.rect(*control->box)));
-            sync(id);
-        }
+WindowedControls::WindowedControls(QWidget& parent, const FormModel& form,
+                                   const drawing::PixelGrid& grid, Input input)
+    : form_(form)
+    , input_(std::move(input))
+    , widgets_(form.controls().size()) {
+    for (const ControlId id : tabOrder(form)) {
+        QWidget* widget = widgets_[id] = create(parent, id);
+        widget->setObjectName(toQString(form.controls()[id].Name));
+        std::visit(
+            [&](const auto& control) {
+                if constexpr (std::is_base_of_v<Box, std::decay_t<decltype(control)>>)
+                    widget->setGeometry(toQRect(grid.rect(control)));
+            },
+            form.controls()[id].data);
+        sync(id);
     }
     chainTabOrder();
 }
@@ -86,14 +77,14 @@ QWidget* WindowedControls::create(QWidget& parent, ControlId id) {
     if (const auto* field = std::get_if<TextBox>(&data)) {
         QLineEdit* edit = createTextBox(parent, *field);
         QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id](const QString& text) {
-            runGuarded("textEdited", [&] { form_.edit<TextBox>(id).Text = text.toStdString(); });
+            runGuarded("textEdited", [&] { input_.typed(id, text.toStdString()); });
         });
         return edit;
     }
     if (const auto* bar = std::get_if<ScrollBar>(&data)) {
         QScrollBar* scrollBar = createScrollBar(parent, *bar);
         QObject::connect(scrollBar, &QScrollBar::valueChanged, scrollBar, [this, id](int value) {
-            runGuarded("valueChanged", [&] { form_.edit<ScrollBar>(id).setValue(value); });
+            runGuarded("valueChanged", [&] { input_.scrolled(id, value); });
         });
         return scrollBar;
     }
@@ -123,14 +114,9 @@ void WindowedControls::sync(ControlId id) {
 }
 
 void WindowedControls::chainTabOrder() {
-    std::vector<std::pair<std::int16_t, QWidget*>> chain;
-    for (ControlId id = 0; id < widgets_.size(); ++id) {
-        if (const auto control = windowed(form_.controls()[id].data))
-            chain.emplace_back(control->tabIndex, widgets_[id]);
-    }
-    std::sort(chain.begin(), chain.end());
-    for (std::size_t i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+    const std::vector<ControlId> order = tabOrder(form_);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(widgets_[order[i - 1]], widgets_[order[i]]);
 }
 
 } // namespace molen

@@ -43,11 +43,10 @@ TEST_F(FormDrawing, DottedLinesAlternateDotsAndGapsAStrokeLongEach) {
     for (const int ratio : {1, 2}) {
         const DisplayList list = drawn(form.get(form1::Line8), ratio);
         ASSERT_EQ(list.size(), 1u);
-        const auto& dots = std::get<Stroke>(list[0]);
-        EXPECT_TRUE(dots.dotted);
-        EXPECT_EQ(dots.width, ratio);
+        const auto& dots = std::get<Pixels>(list[0]);
+        EXPECT_EQ(dots.colour, Colour::rgb(255, 0, 255));
         std::set<int> columns, rows;
-        for (const auto& [x, y] : pixelsOf(dots.pixels)) {
+        for (const auto& [x, y] : pixelsOf(dots.spans)) {
             columns.insert(x);
             rows.insert(y);
         }
@@ -62,37 +61,22 @@ TEST_F(FormDrawing, DottedLinesAlternateDotsAndGapsAStrokeLongEach) {
     }
 }
 
-// An odd-width stroke's ends lie on pixel centres; as a figure its ends move out half a stroke to
-// the pixels' edges, so that a dash pattern laid from there covers whole pixels.
-TEST_F(FormDrawing, AnOddWidthDottedStrokeStartsHalfAStrokeOut) {
-    const DisplayList one = drawn(form.get(form1::Line8), 1),
-                      two = drawn(form.get(form1::Line8), 2);
-    const auto& dots = std::get<Stroke>(one[0]);
-    EXPECT_EQ(dots.from, (Point{32, 227.5}));
-    EXPECT_EQ(dots.to, (Point{185, 227.5}));
-    const auto& even = std::get<Stroke>(two[0]);
-    EXPECT_EQ(even.from, (Point{64, 454})) << "an even width lies between pixels already";
-}
-
 // Line1, the red sail, 15 pixels wide, from (5000, 3600) to (5000, 2000): x = 333.33, y from
 // 240 up to 133.33, snapped to the pixel centres 333.5, 240.5 and 133.5.
 TEST_F(FormDrawing, AWideLineIsABandWithARoundEndAtEachEnd) {
     const DisplayList list = drawn(form.get(form1::Line1), 1);
     ASSERT_EQ(list.size(), 3u);
-    const auto& band = std::get<Stroke>(list[0]);
-    EXPECT_EQ(band.from, (Point{333.5, 240.5}));
-    EXPECT_EQ(band.to, (Point{333.5, 133.5}));
-    EXPECT_EQ(band.width, 15);
-    EXPECT_FALSE(band.squareCap);
+    const auto& band = std::get<Pixels>(list[0]);
     EXPECT_EQ(band.colour, Colour::rgb(255, 0, 0));
-    EXPECT_EQ(band.pixels.size(), 240u - 133u + 1u) << "a span a row";
-    for (const Span& span : band.pixels)
-        EXPECT_EQ(span.left, 326) << span.y;
-    const auto& end = std::get<Disc>(list[2]);
-    EXPECT_EQ(end.box, (RectF{326, 126, 15, 15}));
-    EXPECT_EQ(end.pixels.size(), 15u);
-    EXPECT_EQ(end.pixels[7], (Span{133, 326, 15})) << "the widest row, through its centre";
-    EXPECT_LT(end.pixels[0].length, 15);
+    EXPECT_EQ(band.spans.size(), 240u - 133u + 1u) << "a span a row, no further than the centres";
+    for (const Span& span : band.spans)
+        EXPECT_EQ(span, (Span{span.y, 326, 15})) << "flat ends, 15 wide about 333.5";
+    EXPECT_EQ(band.spans.front().y, 133);
+    const auto& end = std::get<Pixels>(list[2]);
+    EXPECT_EQ(end.spans.size(), 15u) << "a disc 15 across about (333.5, 133.5)";
+    EXPECT_EQ(end.spans[7], (Span{133, 326, 15})) << "the widest row, through its centre";
+    EXPECT_LT(end.spans[0].length, 15);
+    EXPECT_EQ(end.spans[0].y, 126);
 }
 
 // Line9, one pixel wide from (4440, 3240) to (5520, 3240): pixels 296 to 368 in row 216, the end
@@ -100,12 +84,11 @@ TEST_F(FormDrawing, AWideLineIsABandWithARoundEndAtEachEnd) {
 TEST_F(FormDrawing, AThinLineReachesItsEndPixelsWhole) {
     const DisplayList list = drawn(form.get(form1::Line9), 1);
     ASSERT_EQ(list.size(), 1u);
-    const auto& line = std::get<Stroke>(list[0]);
-    EXPECT_TRUE(line.squareCap);
-    EXPECT_EQ(line.pixels, (std::vector<Span>{{216, 296, 73}}));
+    const auto& line = std::get<Pixels>(list[0]);
+    EXPECT_EQ(line.spans, (std::vector<Span>{{216, 296, 73}}));
     const DisplayList twice = drawn(form.get(form1::Line9), 2);
-    const auto& doubled = std::get<Stroke>(twice[0]);
-    EXPECT_EQ(doubled.pixels, (std::vector<Span>{{431, 591, 146}, {432, 591, 146}}));
+    const auto& doubled = std::get<Pixels>(twice[0]);
+    EXPECT_EQ(doubled.spans, (std::vector<Span>{{431, 591, 146}, {432, 591, 146}}));
 }
 
 // Shape1: 4680, 3360, 615 × 495 twips, pixels 312, 224, 41 × 33; its circle the 33 pixel square
@@ -114,15 +97,15 @@ TEST_F(FormDrawing, ACircleIsARingAPixelWideFilledInside) {
     const DisplayList one = drawn(form.get(form1::Shape1), 1),
                       two = drawn(form.get(form1::Shape1), 2);
     const auto& hub = std::get<Ring>(one[0]);
-    EXPECT_EQ(hub.outer, (RectF{316, 224, 33, 33}));
-    EXPECT_EQ(hub.inner, (RectF{317, 225, 31, 31}));
+    EXPECT_EQ(hub.box, (Rect{312, 224, 41, 33}));
     EXPECT_EQ(hub.centre, (Point{332.5, 240.5}));
-    EXPECT_DOUBLE_EQ(hub.radiusX, 16);
+    EXPECT_DOUBLE_EQ(hub.radiusX, 16) << "along the middle of a one-pixel outline";
+    EXPECT_DOUBLE_EQ(hub.radiusY, 16);
     EXPECT_EQ(hub.border, Colour::rgb(192, 0, 192));
     EXPECT_EQ(hub.fill, Colour::rgb(64, 64, 0));
     const auto& doubled = std::get<Ring>(two[0]);
-    EXPECT_EQ(doubled.outer, (RectF{632, 448, 66, 66}));
-    EXPECT_EQ(doubled.inner, (RectF{634, 450, 62, 62})) << "two device pixels wide";
+    EXPECT_EQ(doubled.centre, (Point{665, 481}));
+    EXPECT_DOUBLE_EQ(doubled.radiusX, 32) << "two device pixels wide";
     EXPECT_EQ(doubled.width, 2);
 }
 
@@ -163,11 +146,11 @@ TEST_F(FormDrawing, WhatMeetsTheExposedAreaIsDrawnRearmostFirst) {
     const DisplayList list = drawExposed(form, PixelGrid(15), measure, exposed);
     ASSERT_EQ(list.size(), 8u);
     EXPECT_EQ(std::get<Ring>(list[0]).fill, Colour::rgb(255, 224, 192)) << "Shape2";
-    EXPECT_EQ(std::get<Stroke>(list[1]).to.y, 2600 / 15 + 0.5) << "Line6, up";
-    EXPECT_TRUE(std::holds_alternative<Disc>(list[2]));
-    EXPECT_TRUE(std::holds_alternative<Disc>(list[3]));
-    EXPECT_EQ(std::get<Stroke>(list[4]).to.y, 280 + 0.5) << "Line7, down";
-    EXPECT_TRUE(std::get<Stroke>(list[7]).dotted) << "Line8, frontmost";
+    EXPECT_EQ(std::get<Pixels>(list[1]).spans.front().y, 2600 / 15) << "Line6, up";
+    EXPECT_EQ(std::get<Pixels>(list[2]).spans.size(), 3u) << "its round ends";
+    EXPECT_EQ(std::get<Pixels>(list[3]).spans.size(), 3u);
+    EXPECT_EQ(std::get<Pixels>(list[4]).spans.back().y, 280) << "Line7, down";
+    EXPECT_EQ(std::get<Pixels>(list[7]).colour, Colour::rgb(255, 0, 255)) << "Line8, frontmost";
     EXPECT_TRUE(
         drawExposed(form, PixelGrid(15), measure, std::vector<Rect>{{0, 560, 5, 5}}).empty())
         << "nothing painted in the bottom left corner";

@@ -73,10 +73,9 @@ class AnyInput : public WindowTest, public testing::WithParamInterface<Case> {
             }
         }
         for (const char* name : {"Timer1", "Timer2"}) {
-            const int interval = window.findChild<QTimer*>(name)->interval();
+            const int interval = window.form().get<Timer>(name).Interval();
             EXPECT_GE(interval, 1) << name << " after " << after;
             EXPECT_LE(interval, 65535) << name << " after " << after;
-            EXPECT_EQ(interval, window.form().get<Timer>(name).Interval()) << name;
         }
     }
 };
@@ -94,7 +93,7 @@ TEST_P(AnyInput, TheMillRunsOnAndTheTicksRestoreTheFields) {
     EXPECT_EQ(field("Text2")->text(), QString::number(wind()));
     window.deliver(MillEvent::Timer2Tick);
     expectSaneWindow("the sail and stone ticks");
-    EXPECT_EQ(window.findChild<QTimer*>("Timer2")->interval(), qRound(6000.0 / wind()));
+    EXPECT_EQ(window.form().get<Timer>("Timer2").Interval(), qRound(6000.0 / wind()));
 }
 
 TEST_P(AnyInput, ASailTickFirstRestoresTheWindAtOnce) {

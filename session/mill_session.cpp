@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session/mill_session.h"
+
+#include "model/errors.h"
+#include "model/form1.h"
+#include "session/form_facts.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace molen {
+namespace {
+
+FormModel loaded(FormModel form) {
+    runProcedure(form, MillEvent::Load);
+    return form;
+}
+
+// The control of that id, if there is one: a host may hand on any number.
+template <class Kind>
+const Kind* controlOf(const FormModel& form, ControlId id) {
+    return id < form.controls().size() ? std::get_if<Kind>(&form.controls()[id].data) : nullptr;
+}
+
+bool isLiveText(ControlId id) {
+    return std::any_of(form1::LiveTexts.begin(), form1::LiveTexts.end(),
+                       [id](const Handle<Label>& label) { return label.id == id; });
+}
+
+} // namespace
+
+MillSession::MillSession(FormModel form, const drawing::PixelGrid& grid)
+    : form_(loaded(std::move(form)))
+    , grid_(grid)
+    , stale_(form_, grid_)
+    , schedule_(form_)
+    , shown_(form_.generation())
+    , adviceShown_(form_.get(form1::Advice).Visible) {}
+
+std::vector<Handle<Timer>> MillSession::timers() {
+    std::vector<Handle<Timer>> timers;
+    for (const EventBinding& binding : EventTable) {
+        if (binding.timer)
+            timers.push_back(*binding.timer);
+    }
+    return timers;
+}
+
+Changes MillSession::start(double now) {
+    schedule_.start();
+    return changesSince(now);
+}
+
+Changes MillSession::tick(Handle<Timer> timer, double now) {
+    if (!schedule_.dueAt(timer.id))
+        return {};
+    const auto binding = std::find_if(EventTable.begin(), EventTable.end(), [&](const auto& b) {
+        return b.timer && b.timer->id == timer.id;
+    });
+    return run(*binding, now, timer.id);
+}
+
+Changes MillSession::deliver(MillEvent event, double now) {
+    return run(bindingOf(event), now, std::nullopt);
+}
+
+Changes MillSession::run(const EventBinding& binding, double now, std::optional<ControlId> ticked) {
+    std::optional<std::string> error = runProcedure(form_, binding.event);
+    Changes changes = changesSince(now, ticked);
+    changes.procedure = binding.procedureName;
+    changes.error = std::move(error);
+    return changes;
+}
+
+Changes MillSession::type(ControlId field, std::string text) {
+    const auto* box = controlOf<TextBox>(form_, field);
+    if (box && box->Visible)
+        form_.edit<TextBox>(field).Text = std::move(text);
+    return changesSince();
+}
+
+Changes MillSession::scroll(ControlId bar, int value) {
+    if (controlOf<ScrollBar>(form_, bar)) {
+        try {
+            form_.edit<ScrollBar>(bar).setValue(value);
+        } catch (const ProcedureError&) {
+            Changes refused = changesSince();
+            refused.windowed = {bar};
+            return refused;
+        }
+    }
+    return changesSince();
+}
+
+void MillSession::setOuterWidth(double pixels) {
+    form_.setWidth(static_cast<float>(grid_.twips(pixels)));
+}
+
+Changes MillSession::changesSince(std::optional<double> now, std::optional<ControlId> ticked) {
+    Changes changes;
+    for (ControlId id = 0; id < form_.controls().size(); ++id) {
+        if (form_.changedAt(id) <= shown_)
+            continue;
+        const ControlData& data = form_.controls()[id].data;
+        if (isWindowed(data))
+            changes.windowed.push_back(id);
+        else if (isLiveText(id))
+            changes.texts.push_back(id);
+        if (drawing::isPainted(data)) {
+            stale_.follow(id);
+            changes.stale = true;
+        }
+    }
+    shown_ = form_.generation();
+    if (now) // only a procedure changes a timer
+        changes.timers = schedule_.follow(form_, *now, ticked);
+    const bool advice = form_.get(form1::Advice).Visible;
+    changes.adviceAppeared = advice && !adviceShown_;
+    adviceShown_ = advice;
+    return changes;
+}
+
+std::vector<drawing::Rect> MillSession::takeStale() { return stale_.take(); }
+
+drawing::DisplayList MillSession::paint(std::span<const drawing::Rect> exposed,
+                                        double devicePixelRatio,
+                                        drawing::TextMeasure& measure) const {
+    const drawing::PixelGrid device = grid_.onDevice(devicePixelRatio);
+    drawing::DisplayList list;
+    for (const drawing::Rect& rect : exposed)
+        list.emplace_back(std::in_place_type<drawing::FillRect>, device.covering(rect),
+                          form_.form().BackColor);
+    drawing::drawExposed(form_, device, measure, exposed, list);
+    return list;
+}
+
+drawing::Rect MillSession::clientArea() const {
+    const FormProperties& form = form_.form();
+    return grid_.rect(Box{0, 0, form.ClientWidth, form.ClientHeight});
+}
+
+} // namespace molen

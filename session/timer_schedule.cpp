@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Molen developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session/timer_schedule.h"
+
+#include <algorithm>
+
+namespace molen {
+
+TimerSchedule::TimerSchedule(const FormModel& form) {
+    for (ControlId id = 0; id < form.controls().size(); ++id) {
+        if (const auto* timer = std::get_if<Timer>(&form.controls()[id].data))
+            clocks_.push_back({id, timer->Interval(), std::nullopt});
+    }
+}
+
+void TimerSchedule::start() { started_ = true; }
+
+std::optional<double> TimerSchedule::nextDue(const Clock& clock, const Timer& model, double now,
+                                             bool ticked) const {
+    if (!started_ || !model.Enabled)
+        return std::nullopt;
+    if (!clock.due || clock.interval != model.Interval())
+        return now + model.Interval(); // started or re-timed: counts from now
+    if (!ticked)
+        return clock.due;
+    const double next = *clock.due + model.Interval();
+    return next > now - CatchUpLimit ? next : now + model.Interval();
+}
+
+std::vector<ControlId> TimerSchedule::follow(const FormModel& form, double now,
+                                             std::optional<ControlId> ticked) {
+    std::vector<ControlId> moved;
+    for (Clock& clock : clocks_) {
+        const Timer& model = form.get<Timer>(clock.id);
+        const auto due = nextDue(clock, model, now, ticked == clock.id);
+        clock.interval = model.Interval();
+        if (due != clock.due)
+            moved.push_back(clock.id);
+        clock.due = due;
+    }
+    return moved;
+}
+
+std::optional<double> TimerSchedule::dueAt(ControlId timer) const {
+    const auto clock = std::find_if(clocks_.begin(), clocks_.end(),
+                                    [timer](const Clock& c) { return c.id == timer; });
+    return clock == clocks_.end() ? std::nullopt : clock->due;
+}
+
+} // namespace molen
