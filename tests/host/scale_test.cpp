@@ -6,7 +6,9 @@
 // judged by what its backing store holds, the pixels the platform puts on the screen: strokes
 // cover whole device pixels, dotted lines stay dotted, outlines stay whole and captions fit their
 // boxes as they do unscaled.
+#include "drawing/form_drawing.h"
 #include "host/qt_values.h"
+#include "tests/drawing/fixed_width_text.h"
 #include "window_fixture.h"
 
 #include <QBackingStore>
@@ -225,6 +227,57 @@ TEST_F(OnScaledScreen, CaptionsFitTheirBoxesAsUnscaled) {
         EXPECT_LT(atScale.right(), box(label).right() + 1) << label;
         EXPECT_LT(atScale.bottom(), box(label).bottom() + 1) << label;
     }
+}
+
+// The pixels a line covers are worked out once, for every host: the window fills exactly those,
+// as the page does, and no pixel beside them.
+TEST_F(OnScaledScreen, LinesFillExactlyThePixelsTheDrawingGives) {
+    const QImage picture = screenPicture();
+    drawing::FixedWidthText measure;
+    const std::vector<drawing::Rect> all{{0, 0, window.width(), window.height()}};
+    const drawing::DisplayList list =
+        drawing::drawExposed(window.form(), window.grid().onDevice(scale()), measure, all);
+    // Which op last paints each device pixel (1 on, 0 for none): the one whose colour it shows.
+    constexpr int Widget = -1;
+    std::vector<int> owner(std::size_t(picture.width() * picture.height()), 0);
+    const auto claim = [&](const QRect& area, int op) {
+        const QRect inside = area & picture.rect();
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                owner[std::size_t(y * picture.width() + x)] = op;
+    };
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const int op = int(i) + 1;
+        if (const auto* pixels = std::get_if<drawing::Pixels>(&list[i]))
+            for (const drawing::Span& span : pixels->spans)
+                claim(QRect(span.left, span.y, span.length, 1), op);
+        else if (const auto* ring = std::get_if<drawing::Ring>(&list[i]))
+            claim(toQRect(ring->box), op);
+        else if (const auto* caption = std::get_if<drawing::Caption>(&list[i]))
+            claim(toQRect(caption->clip), op);
+    }
+    for (const QWidget* widget : window.findChildren<QWidget*>()) { // widgets cover the form
+        if (widget->isVisible())
+            claim(QRect(widget->geometry().topLeft() * scale(), widget->size() * scale()) +
+                      QMargins(1, 1, 1, 1),
+                  Widget);
+    }
+    int checked = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const int op = owner[std::size_t(y * picture.width() + x)];
+            const QRgb shown = picture.pixel(x, y) | 0xff000000;
+            if (op == 0) {
+                ASSERT_EQ(shown, face().rgb()) << "nothing is drawn at " << x << "," << y;
+            } else if (op != Widget) {
+                if (const auto* pixels = std::get_if<drawing::Pixels>(&list[std::size_t(op - 1)])) {
+                    ASSERT_EQ(shown, colour(pixels->colour).rgb()) << x << "," << y;
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 1000);
 }
 
 } // namespace

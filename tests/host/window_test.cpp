@@ -239,5 +239,28 @@ TEST_F(WindowTest, AScrollBarShowsThatItHasTheFocus) {
     EXPECT_NE(wind->grab().toImage(), unfocused);
 }
 
+// Ten minutes at wind 140 with the window hidden (a sail and a stone tick every 43 ms, a banner
+// tick every 20 ms): shown again, it paints itself once, no more than all of it, and nothing
+// stale is left out.
+TEST_F(WindowTest, ShownAfterTenMinutesHiddenItPaintsNoMoreThanItsWholeArea) {
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    bar("VScroll1")->setValue(140);
+    window.hide();
+    for (int banner = 0; banner < 30000; ++banner) {
+        window.deliver(MillEvent::Timer3Tick);
+        if (banner % 43 < 20) {
+            window.deliver(MillEvent::Timer1Tick);
+            window.deliver(MillEvent::Timer2Tick);
+        }
+    }
+    PaintWatch watch(window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRegion painted = watch.painted();
+    EXPECT_TRUE(QRegion(window.rect()).subtracted(painted).isEmpty()) << "all of it, afresh";
+    EXPECT_TRUE(painted.subtracted(window.rect()).isEmpty());
+    EXPECT_LE(painted.rectCount(), 4) << "in one go, not a rectangle a change";
+}
+
 } // namespace
 } // namespace molen::testing_support
