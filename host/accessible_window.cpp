@@ -4,11 +4,11 @@
 
 #include "host/accessible_window.h"
 
-#include "host/accessible_field.h"
+#include "host/workarounds/accessible_field.h"
 #include "host/mill_window.h"
 #include "host/painted_text.h"
 #include "host/qt_values.h"
-#include "host/screen_reader_events.h"
+#include "host/workarounds/screen_reader_events.h"
 #include "host/windowed_controls.h"
 #include "model/form1.h"
 #include "session/form_facts.h"
@@ -84,8 +84,8 @@ class AccessibleMillWindow : public QAccessibleWidget {
         PaintedText* text = paintedText(id);
         if (!text)
             return;
-        // Only the name: Qt 6.4 passes a value change on to AT-SPI only for an interface with a
-        // value, which a text has not, and warns of it on every tick.
+        // Only the name (host/workarounds/README.md): Qt 6.4 passes a value change on to AT-SPI
+        // only for an interface with a value, which a text has not, and warns of it every tick.
         if (text->takeCaptionChange()) {
             QAccessibleEvent named(text, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&named);

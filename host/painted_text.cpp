@@ -49,8 +49,9 @@ QRect PaintedText::rect() const {
     return {window_.mapToGlobal(box.topLeft()), box.size()};
 }
 
-// A screen reader speaks a notification as it shows (Orca 43 speaks no other role's showing
-// unless it has the focus), and the readouts, being static texts, only when asked.
+// A work-around (host/workarounds/README.md): a screen reader speaks a notification as it shows
+// (Orca 43 speaks no other role's showing unless it has the focus), and the readouts, being
+// static texts, only when asked.
 QAccessible::Role PaintedText::role() const {
     return id_ == form1::Advice.id ? QAccessible::Notification : QAccessible::StaticText;
 }

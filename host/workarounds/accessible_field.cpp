@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "host/accessible_field.h"
+#include "host/workarounds/accessible_field.h"
 
 #include <QFontMetrics>
 #include <QStyle>

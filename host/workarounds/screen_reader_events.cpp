@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "host/screen_reader_events.h"
+#include "host/workarounds/screen_reader_events.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
