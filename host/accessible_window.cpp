@@ -4,20 +4,18 @@
 
 #include "host/accessible_window.h"
 
-#include "host/workarounds/accessible_field.h"
 #include "host/mill_window.h"
 #include "host/painted_text.h"
 #include "host/qt_values.h"
-#include "host/workarounds/screen_reader_events.h"
 #include "host/windowed_controls.h"
+#include "host/workarounds/accessible_field.h"
+#include "host/workarounds/screen_reader_events.h"
 #include "model/form1.h"
 #include "session/form_facts.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QLineEdit>
-#include <memory>
-#include <utility>
 #include <vector>
 
 namespace molen {
@@ -127,9 +125,9 @@ void exposeToAssistiveTechnology(MillWindow& window, const WindowedControls& con
             announceFocusFirst(*field);
     }
     auto* button = qobject_cast<QAbstractButton*>(controls.widget(form1::Command1.id));
-    auto told = std::make_shared<QString>(button->text());
-    QObject::connect(&window, &MillWindow::controlChanged, button, [button, told](ControlId id) {
-        if (id == form1::Command1.id && std::exchange(*told, button->text()) != button->text())
+    // The button changes only its caption, and the window tells of a change once.
+    QObject::connect(&window, &MillWindow::controlChanged, button, [button](ControlId id) {
+        if (id == form1::Command1.id)
             announceNewName(*button);
     });
 }

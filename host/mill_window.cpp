@@ -10,6 +10,7 @@
 #include "host/qt_values.h"
 #include "host/slot_guard.h"
 #include "model/form1.h"
+#include "session/placement.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -17,7 +18,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <algorithm>
 #include <utility>
 
 namespace molen {
@@ -26,11 +26,14 @@ namespace {
 // Procedures that an error ended early; silent unless QT_LOGGING_RULES turns on its info.
 Q_LOGGING_CATEGORY(lcProcedures, "molen.procedures", QtWarningMsg)
 
-// The frame's top left: centred in `area`, but never beyond its top or left edge.
-QPoint framePosition(const QSize& frame, const QRect& area) {
-    QRect centred({}, frame);
-    centred.moveCenter(area.center());
-    return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
+drawing::Point toPoint(const QPoint& p) { return {double(p.x()), double(p.y())}; }
+
+// The frame's top left on `screen`: see framePlacement.
+QPoint framePosition(const QSize& frame, const QScreen& screen) {
+    const QRect area = screen.availableGeometry();
+    const drawing::Point at = framePlacement(frame.width(), frame.height(),
+                                             {area.x(), area.y(), area.width(), area.height()});
+    return {int(at.x), int(at.y)};
 }
 
 } // namespace
@@ -48,7 +51,7 @@ MillWindow::MillWindow(FormModel form)
     installMillWindowAccessibility();
     setWindowTitle(toQString(session_.form().form().Caption));
     setWindowIcon(millIcon());
-    fillWithFormColour();
+    setAttribute(Qt::WA_OpaquePaintEvent); // the display list fills every exposed pixel
     resize(toQRect(session_.clientArea()).size());
     connect(qobject_cast<QAbstractButton*>(controls_.widget(form1::Command1.id)),
             &QAbstractButton::clicked, this,
@@ -128,20 +131,9 @@ void MillWindow::showEvent(QShowEvent* event) {
 
 void MillWindow::recordOuterWidth() { session_.setOuterWidth(frameGeometry().width()); }
 
-void MillWindow::fillWithFormColour() {
-    if (const auto role = paletteRole(form().form().BackColor)) {
-        setBackgroundRole(*role); // a role, not its colour now, so that a new theme shows at once
-    } else {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, toQColor(form().form().BackColor, palette));
-        setPalette(palette);
-    }
-    setAutoFillBackground(true);
-}
-
 void MillWindow::placeOnScreen() {
     if (const QScreen* screen = this->screen()) {
-        placedAt_ = framePosition(frameGeometry().size(), screen->availableGeometry());
+        placedAt_ = framePosition(frameGeometry().size(), *screen);
         move(*placedAt_); // the frame's top left, once the frame is known
     }
 }
@@ -151,14 +143,10 @@ void MillWindow::placeAgainWithFrame() {
     if (!placedAt_ || frameGeometry() == geometry())
         return; // placed for good, or the frame is not known yet
     const QPoint placedAt = *std::exchange(placedAt_, std::nullopt);
-    // Some platforms put the frame where it was asked, others the client area; on a scaled
-    // screen either may be a logical pixel off, rounded from device pixels.
-    const auto near = [&](QPoint p) {
-        return (p - placedAt).manhattanLength() <= 2;
-    };
-    const bool movedSince = !near(frameGeometry().topLeft()) && !near(geometry().topLeft());
-    if (const QScreen* screen = this->screen(); screen && !movedSince)
-        move(framePosition(frameGeometry().size(), screen->availableGeometry()));
+    const bool moved = movedSincePlaced(toPoint(placedAt), toPoint(frameGeometry().topLeft()),
+                                        toPoint(geometry().topLeft()));
+    if (const QScreen* screen = this->screen(); screen && !moved)
+        move(framePosition(frameGeometry().size(), *screen));
 }
 
 } // namespace molen

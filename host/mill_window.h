@@ -60,7 +60,6 @@ class MillWindow : public QWidget {
     void recordOuterWidth();
     void placeOnScreen();
     void placeAgainWithFrame();
-    void fillWithFormColour();
 
     MillSession session_;
     QElapsedTimer clock_;
