@@ -84,12 +84,12 @@ Changes MillSession::type(ControlId field, std::string text) {
 
 Changes MillSession::scroll(ControlId bar, int value) {
     if (controlOf<ScrollBar>(form_, bar)) {
+        // Taken for writing, the bar counts as changed, refused or not: either way the host shows
+        // the value it holds.
+        ScrollBar& scrollBar = form_.edit<ScrollBar>(bar);
         try {
-            form_.edit<ScrollBar>(bar).setValue(value);
-        } catch (const ProcedureError&) {
-            Changes refused = changesSince();
-            refused.windowed = {bar};
-            return refused;
+            scrollBar.setValue(value);
+        } catch (const ProcedureError&) { // NOLINT(bugprone-empty-catch): it keeps its value
         }
     }
     return changesSince();
