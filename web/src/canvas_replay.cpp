@@ -4,6 +4,8 @@
 
 #include "canvas_replay.h"
 
+#include "control_view.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -51,18 +53,20 @@ void CanvasReplay::operator()(const drawing::FillRect& op) {
     fill(op.colour);
 }
 
-void CanvasReplay::operator()(const drawing::Stroke& op) { fillSpans(op.pixels, op.colour); }
-
-void CanvasReplay::operator()(const drawing::Disc& op) { fillSpans(op.pixels, op.colour); }
+void CanvasReplay::operator()(const drawing::Pixels& op) {
+    for (const drawing::Span& span : op.spans)
+        addInside(Rect{span.left, span.y, span.length, 1});
+    fill(op.colour);
+}
 
 void CanvasReplay::operator()(const drawing::Ring& op) {
     const std::vector<Rect> pieces = piecesOf(op.box);
     if (pieces.empty())
         return;
     const val clips = asArray(pieces);
-    const val fill = op.fill ? val(*op.fill) : val::undefined();
+    const val fill = op.fill ? val(cssColour(*op.fill)) : val::undefined();
     canvas_.call<void>("ring", clips, op.box, op.centre, op.radiusX, op.radiusY, op.width,
-                       op.border, fill);
+                       cssColour(op.border), fill);
 }
 
 void CanvasReplay::operator()(const drawing::Caption& op) {
@@ -75,13 +79,8 @@ void CanvasReplay::operator()(const drawing::Caption& op) {
     val lines = val::array();
     for (const drawing::CaptionLine& line : op.lines)
         lines.call<void>("push", line);
-    canvas_.call<void>("caption", asArray(pieces), op.font.Weight, op.pixelSize, op.colour, lines);
-}
-
-void CanvasReplay::fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour) {
-    for (const drawing::Span& span : spans)
-        addInside(Rect{span.left, span.y, span.length, 1});
-    fill(colour);
+    canvas_.call<void>("caption", asArray(pieces), op.font.Weight, op.pixelSize,
+                       cssColour(op.colour), lines);
 }
 
 void CanvasReplay::addInside(const Rect& pixels) {
@@ -97,7 +96,8 @@ void CanvasReplay::fill(const Colour& colour) {
     if (rects_.empty())
         return;
     canvas_.call<void>("fillRects",
-                       val(emscripten::typed_memory_view(rects_.size(), rects_.data())), colour);
+                       val(emscripten::typed_memory_view(rects_.size(), rects_.data())),
+                       cssColour(colour));
     rects_.clear();
 }
 

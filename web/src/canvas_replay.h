@@ -12,11 +12,11 @@
 
 namespace molen::web {
 
-// The backend's calls, all in device pixels: fillRects(rects, colour), `rects` a view on the
-// module's memory of four numbers a rectangle (left, top, width, height), to be read before the
-// call returns; ring(clips, box, centre, radiusX, radiusY, width, border, fill or undefined),
-// `box` the pixels the ring is clipped to, and caption(clips, weight, pixelSize, colour, lines),
-// each drawn inside the union of `clips`, an array of rectangles.
+// The backend's calls, all in device pixels, each colour a CSS colour: fillRects(rects, colour),
+// `rects` a view on the module's memory of four numbers a rectangle (left, top, width, height),
+// to be read before the call returns; ring(clips, box, centre, radiusX, radiusY, width, border,
+// fill or undefined), `box` the pixels the ring is clipped to, and caption(clips, weight,
+// pixelSize, colour, lines), each drawn inside the union of `clips`, an array of rectangles.
 //
 // Every operation comes cut to `area`, rectangles that may overlap: what is filled whole pixels
 // at a time comes as its pixels inside them, what is antialiased with the pieces of its box
@@ -30,11 +30,9 @@ class CanvasReplay {
 
   private:
     void operator()(const drawing::FillRect& op);
-    void operator()(const drawing::Stroke& op);
-    void operator()(const drawing::Disc& op);
+    void operator()(const drawing::Pixels& op);
     void operator()(const drawing::Ring& op);
     void operator()(const drawing::Caption& op);
-    void fillSpans(const std::vector<drawing::Span>& spans, const Colour& colour);
     void addInside(const drawing::Rect& pixels);
     void addRect(const drawing::Rect& rect);
     void fill(const Colour& colour);

@@ -4,36 +4,47 @@
 
 #include "control_view.h"
 
-#include "model/form1.h"
+#include "session/form_facts.h"
 
+#include <array>
+#include <cstdio>
 #include <type_traits>
 
 namespace molen::web {
 namespace {
 
-template <ControlKind kind, class Kind>
-constexpr bool sameOrder =
-    std::is_same_v<std::variant_alternative_t<static_cast<std::size_t>(kind), ControlData>, Kind>;
-static_assert(sameOrder<ControlKind::Label, Label> && sameOrder<ControlKind::TextBox, TextBox> &&
-              sameOrder<ControlKind::CommandButton, CommandButton> &&
-              sameOrder<ControlKind::ScrollBar, ScrollBar> &&
-              sameOrder<ControlKind::Timer, Timer> && sameOrder<ControlKind::Line, Line> &&
-              sameOrder<ControlKind::Shape, Shape>);
+// What the page makes of a windowed control.
+const char* kindOf(const TextBox&) { return "field"; }
+const char* kindOf(const CommandButton&) { return "button"; }
+const char* kindOf(const ScrollBar&) { return "bar"; }
+const char* kindOf(const auto&) { return ""; }
+
+// CSS's text-align of each Alignment, in the enum's order.
+constexpr std::array<const char*, 3> TextAligns{"left", "right", "center"};
+
+void readBar(const ScrollBar& bar, ControlView& view) {
+    view.min = bar.Min();
+    view.max = bar.Max();
+    view.smallChange = bar.SmallChange;
+    view.largeChange = bar.LargeChange;
+    view.vertical = bar.orientation() == Orientation::Vertical;
+}
 
 template <class Kind>
 void readLook(const Kind& c, const drawing::PixelGrid& grid, ControlView& view) {
+    view.kind = kindOf(c);
     if constexpr (std::is_base_of_v<Box, Kind>)
         view.box = grid.rect(c);
     if constexpr (requires { c.Font; })
         view.font = {grid.fontPixels(c.Font.Size), c.Font.Weight};
     if constexpr (requires { c.Alignment; })
-        view.alignment = c.Alignment;
+        view.textAlign = TextAligns.at(static_cast<std::size_t>(c.Alignment));
     if constexpr (requires { c.ForeColor; })
-        view.foreColor = c.ForeColor;
+        view.foreColor = cssColour(c.ForeColor);
     if constexpr (requires { c.BackColor; })
-        view.backColor = c.BackColor;
-    if constexpr (requires { c.TabIndex; })
-        view.tabIndex = c.TabIndex;
+        view.backColor = cssColour(c.BackColor);
+    if constexpr (std::is_same_v<Kind, ScrollBar>)
+        readBar(c, view);
 }
 
 template <class Kind>
@@ -46,56 +57,32 @@ void readState(const Kind& c, ControlState& state) {
         state.text = c.Text;
     if constexpr (std::is_same_v<Kind, ScrollBar>)
         state.value = c.Value();
-    if constexpr (std::is_same_v<Kind, Timer>) {
-        state.enabled = c.Enabled;
-        state.interval = c.Interval();
-    }
-}
-
-void readBar(const ScrollBar& bar, ControlView& view) {
-    view.min = bar.Min();
-    view.max = bar.Max();
-    view.smallChange = bar.SmallChange;
-    view.largeChange = bar.LargeChange;
-    view.orientation = bar.orientation();
-}
-
-std::string accessibleName(const FormModel& form, ControlId id) {
-    for (const form1::NamedBy& named : form1::CaptionOf) {
-        if (named.control == id)
-            return form.get(named.caption).Caption;
-    }
-    return {};
 }
 
 } // namespace
 
 ControlView viewOf(const FormModel& form, ControlId id, const drawing::PixelGrid& grid) {
-    const ControlData& data = form.controls()[id].data;
     ControlView view;
-    view.id = static_cast<int>(id);
-    view.kind = static_cast<ControlKind>(data.index());
     view.name = form.controls()[id].Name;
     view.accessibleName = accessibleName(form, id);
-    std::visit([&](const auto& c) { readLook(c, grid, view); }, data);
-    if (const auto* bar = std::get_if<ScrollBar>(&data))
-        readBar(*bar, view);
-    const ControlState state = stateOf(form, id);
-    view.text = state.text;
-    view.visible = state.visible;
-    view.value = state.value;
-    view.enabled = state.enabled;
-    view.interval = state.interval;
+    std::visit([&](const auto& c) { readLook(c, grid, view); }, form.controls()[id].data);
+    view.state = stateOf(form, id);
     return view;
 }
 
 ControlState stateOf(const FormModel& form, ControlId id) {
-    const ControlData& data = form.controls()[id].data;
     ControlState state;
     state.id = static_cast<int>(id);
-    state.kind = static_cast<ControlKind>(data.index());
-    std::visit([&](const auto& c) { readState(c, state); }, data);
+    std::visit([&](const auto& c) { readState(c, state); }, form.controls()[id].data);
     return state;
+}
+
+std::string cssColour(const Colour& colour) {
+    const bool system = colour.system != SystemColour::None;
+    const Colour rgb = system ? lightThemeColour(colour.system) : colour;
+    char css[8];
+    std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+    return css;
 }
 
 } // namespace molen::web

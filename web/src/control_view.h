@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One control as the page shows it: every property the page reads, its box in CSS pixels.
+// A control as the page makes and shows it: in CSS pixels, CSS colours and CSS words.
 #pragma once
 
 #include "drawing/pixel_grid.h"
@@ -12,49 +12,40 @@
 
 namespace molen::web {
 
-// The kinds of control, in the order of molen::ControlData.
-enum class ControlKind { Label, TextBox, CommandButton, ScrollBar, Timer, Line, Shape };
-
 // A font as CSS takes it: its size in CSS pixels and its weight.
 struct FontView {
     double pixelSize = 0;
     int weight = 400;
 };
 
-// Properties a kind lacks keep their defaults here.
-struct ControlView {
-    int id = 0;
-    ControlKind kind = ControlKind::Label;
-    std::string name; // the form's name for it, as Text1
-    std::string text; // a label's or button's Caption, a field's Text
-    std::string accessibleName;
-    drawing::Rect box; // CSS pixels
-    bool visible = true;
-    int tabIndex = 0;
-    FontView font;
-    Colour foreColor, backColor;
-    molen::Alignment alignment = molen::Alignment::Left;
-    int min = 0, max = 0, value = 0, smallChange = 1, largeChange = 1;
-    molen::Orientation orientation = molen::Orientation::Horizontal;
-    bool enabled = false;
-    int interval = 0;
-};
-
-// What a procedure may change of a control that the page shows: a label's or button's Caption
-// or a field's Text, whether it shows, a scroll bar's Value, a timer's Enabled and Interval.
+// What a procedure may change of a control the page shows: a label's or button's Caption or a
+// field's Text, whether it shows, a scroll bar's Value.
 struct ControlState {
     int id = 0;
-    ControlKind kind = ControlKind::Label;
     std::string text;
     bool visible = true;
     int value = 0;
-    bool enabled = false;
-    int interval = 0;
 };
 
-// Control `id` of `form` on `grid`, named by the caption of the label beside it, if any.
+// A windowed control, to make its element of. Properties a kind lacks keep their defaults.
+struct ControlView {
+    std::string kind; // "field", "button" or "bar"
+    std::string name; // the form's name for it, as Text1
+    std::string accessibleName;
+    drawing::Rect box; // CSS pixels
+    FontView font;
+    std::string foreColor, backColor, textAlign;
+    int min = 0, max = 0, smallChange = 1, largeChange = 1;
+    bool vertical = false;
+    ControlState state;
+};
+
+// Windowed control `id` of `form` on `grid`.
 ControlView viewOf(const FormModel& form, ControlId id, const drawing::PixelGrid& grid);
 
 ControlState stateOf(const FormModel& form, ControlId id);
+
+// "#rrggbb"; a system colour as the light theme has it.
+std::string cssColour(const Colour& colour);
 
 } // namespace molen::web

@@ -2,17 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's one way into the mill: one form, its events delivered at one point, what changed
-// reported as controls to show, and the stale part of the canvas painted through the drawing
-// layer.
+// The page's one way into the mill: its inputs handed to the one running mill (MillSession) on a
+// grid of CSS pixels, what each changed reported as the page uses it, and the stale part of the
+// canvas painted. Times are the page's performance.now().
 #pragma once
 
-#include "control_view.h"
-#include "drawing/stale_region.h"
-#include "mill/events.h"
+#include "session/mill_session.h"
 #include "web_text_measure.h"
 
-#include <cstdint>
 #include <emscripten/val.h>
 #include <string>
 
@@ -22,31 +19,25 @@ class MillPage {
   public:
     // The loaded form, measured by `textMeasure` (see WebTextMeasure).
     explicit MillPage(emscripten::val textMeasure);
-    MillPage(const MillPage&) = delete;
-    MillPage& operator=(const MillPage&) = delete;
 
-    std::string caption() const { return form_.form().Caption; }
-    // The client area's size in CSS pixels, at (0, 0).
-    drawing::Rect clientArea() const;
+    std::string caption() const { return session_.form().form().Caption; }
+    // The client area's size in CSS pixels, at (0, 0), and the colour it shows where nothing is.
+    drawing::Rect clientArea() const { return session_.clientArea(); }
+    std::string formColour() const;
     // The frame's outer width, which only the page knows.
-    void setFormWidth(double cssPixels);
+    void setFormWidth(double cssPixels) { session_.setOuterWidth(cssPixels); }
 
-    ControlView control(int id) const { return viewOf(form_, checked(id), grid_); }
-    // Lists of ControlView: the text fields, button and scroll bars in tab order; the labels
-    // whose captions change as the mill runs; the timers.
+    // A list of ControlView: the text fields, button and scroll bars in tab order.
     emscripten::val windowed() const;
+    // A list of ControlState: the labels whose captions change as the mill runs.
     emscripten::val liveTexts() const;
-    emscripten::val timers() const;
-    // The event a tick of timer `id` delivers.
-    MillEvent tickOf(int id) const;
 
-    // Runs the event's procedure (an error ends it at the failing step) and returns the state
-    // (see ControlState) of the controls changed since the last delivery, by the user's input
-    // too, front to back.
-    emscripten::val deliver(MillEvent event);
-    void setText(int id, const std::string& text);
-    // False where the bar refuses the value, which leaves it as it was.
-    bool setValue(int id, int value);
+    // Each returns what the input changed, see report().
+    emscripten::val start(double now) { return report(session_.start(now)); }
+    emscripten::val tick(int timer, double now);
+    emscripten::val press(double now) { return report(session_.press(now)); }
+    emscripten::val setText(int id, std::string text);
+    emscripten::val setValue(int id, int value);
 
     // A client area of `width` x `height` CSS pixels in device pixels at `devicePixelRatio`:
     // the size of the canvas that shows it.
@@ -59,14 +50,14 @@ class MillPage {
     int paint(double devicePixelRatio, emscripten::val canvas);
 
   private:
-    ControlId checked(int id) const;
-    emscripten::val views(auto&& ids) const;
+    // {states, timers, stale, adviceAppeared, error}: the ControlState of each windowed control
+    // and live text to show anew; {id, due} of each timer to set again, `due` null where it
+    // stopped; whether the canvas went stale; whether the advice appeared; and the line to log
+    // where a procedure ended early, else undefined.
+    emscripten::val report(const Changes& changes) const;
 
-    FormModel form_;
-    drawing::PixelGrid grid_;
-    drawing::StaleRegion stale_;
+    MillSession session_;
     WebTextMeasure measure_;
-    std::uint64_t reported_ = 0; // the generation the page last heard of
 };
 
 } // namespace molen::web

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Molen developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's host for the mill: builds the frame, canvas, controls and timers around the model
-// and delivers every event at one dispatch point, as the desktop window does.
+// The page's host for the mill: builds the frame, canvas, controls and timers around the module's
+// running mill, hands it every input and shows what each changed, as the desktop window does.
 
 import { openMill } from './mill.js';
 import { FormCanvas } from './canvas.js';
@@ -19,33 +19,32 @@ export async function openPage(frame) {
   const [{ module, mill }] = await Promise.all([openMill(), loadFaces()]);
   await nextTask();
   const client = frame.querySelector('.client');
-  const canvas = new FormCanvas(client.querySelector('canvas'), mill, module);
+  const canvas = new FormCanvas(client.querySelector('canvas'), mill);
   const readouts = new Readouts(frame.querySelector('.readouts'), mill.liveTexts(),
     module.AdviceId);
-  let controls = null;
-  let timers = null;
-  // The one dispatch point: the procedure runs (an error ends it inside the mill) and then
-  // every control it changed is shown.
-  const deliver = (event) => {
-    for (const view of mill.deliver(event)) {
-      controls.sync(view);
-      timers.follow(view);
-      readouts.follow(view);
-    }
-    canvas.invalidate();
-  };
-  controls = new WindowedControls(client, module, mill.windowed(), {
-    onInput: (id, text) => mill.setText(id, text),
-    onValue: (id, value) => mill.setValue(id, value),
-    onClick: () => deliver(module.MillEvent.Command1Click),
+  const timers = new TimerBank((id) => show(mill.tick(id, performance.now())));
+  const controls = new WindowedControls(client, mill.windowed(), {
+    onInput: (id, text) => show(mill.setText(id, text)),
+    onValue: (id, value) => show(mill.setValue(id, value)),
+    onClick: () => show(mill.press(performance.now())),
   });
-  timers = new TimerBank(mill.timers(), (id) => deliver(mill.tickOf(id)));
+  // What an input changed, shown: the controls and texts, the timers set anew, the stale part
+  // of the canvas. A procedure that an error ended early is logged quietly, as the desktop does.
+  function show(changes) {
+    for (const state of changes.states) {
+      controls.sync(state);
+      readouts.follow(state, changes.adviceAppeared);
+    }
+    timers.follow(changes.timers);
+    if (changes.stale) canvas.invalidate();
+    if (changes.error) console.debug(changes.error);
+  }
   // The canvas is sized and shown once the form has been painted off screen below.
   let ready = false;
   let offScreen = null; // that painting, until the canvas has taken it
   let size = null;
   let ratio = window.devicePixelRatio;
-  const show = () => {
+  const showCanvas = () => {
     if (!ready || !size) return;
     canvas.resize(size.width, size.height, ratio, offScreen);
     if (offScreen) Object.assign(offScreen.element, { width: 0, height: 0 });
@@ -53,18 +52,18 @@ export async function openPage(frame) {
   };
   openFrame(frame, mill, (width, height) => {
     size = { width, height };
-    show();
+    showCanvas();
   });
   const stage = fitStage(frame, (scale, fitted) => {
     ratio = fitted;
-    show();
+    showCanvas();
   });
   dragToResize(frame, stage);
-  offScreen = await paintInBands(mill, module, ratio);
+  offScreen = await paintInBands(mill, ratio);
   ready = true;
-  show();
+  showCanvas();
   controls.button.focus();
-  timers.start(mill.timers());
+  show(mill.start(performance.now()));
 }
 
 // The whole form painted off screen, a band a task, in tasks short enough to keep a phone
@@ -72,10 +71,10 @@ export async function openPage(frame) {
 // glyphs drawn. Where the canvas then shows the form at the same size, it takes these pixels
 // and its first frame paints nothing; a change to the form meanwhile is painted with the next
 // band.
-async function paintInBands(mill, module, ratio) {
+async function paintInBands(mill, ratio) {
   const Bands = 24;
   const { width, height } = mill.clientArea();
-  const offScreen = new FormCanvas(document.createElement('canvas'), mill, module);
+  const offScreen = new FormCanvas(document.createElement('canvas'), mill);
   offScreen.fit(width, height, ratio);
   for (let band = 0; band < Bands; band++) {
     await nextTask();

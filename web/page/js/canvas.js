@@ -4,7 +4,6 @@
 // The form's painted controls on one canvas at the device's pixel ratio. Once an animation
 // frame the module paints what went stale, handing this backend its operations in device pixels.
 
-import { cssColours } from './colours.js';
 import { cssFont } from './text.js';
 
 // Clips, until the matching restore, to the union of `areas`, whole device pixels each.
@@ -41,7 +40,7 @@ class RingLayers {
 }
 
 // The calls of the module's canvas backend on a 2D context whose unit is the device pixel.
-function backend(context, colourOf) {
+function backend(context) {
   const rings = new RingLayers();
   return {
     // One path of every rectangle, filled once: its edges lie on pixel boundaries, so that each
@@ -49,14 +48,14 @@ function backend(context, colourOf) {
     fillRects(rects, colour) { // left, top, width, height
       context.beginPath();
       for (let i = 0; i < rects.length; i += 4) context.rect(rects[i], rects[i + 1], rects[i + 2], rects[i + 3]);
-      context.fillStyle = colourOf(colour);
+      context.fillStyle = colour;
       context.fill();
     },
     // Antialiased, as circles look best: drawn whole on a layer of its box, which is copied.
     // Where a canvas's clip starts changes how an antialiased edge comes out, so a ring drawn
     // on the canvas in pieces would not match the same ring painted whole.
     ring(clips, box, centre, radiusX, radiusY, width, border, fill) {
-      const layer = rings.layer(box, centre, radiusX, radiusY, width, colourOf(border), fill && colourOf(fill));
+      const layer = rings.layer(box, centre, radiusX, radiusY, width, border, fill);
       clipTo(context, clips);
       context.drawImage(layer, box.left, box.top);
       context.restore();
@@ -64,7 +63,7 @@ function backend(context, colourOf) {
     caption(clips, weight, pixelSize, colour, lines) {
       clipTo(context, clips);
       context.font = cssFont(weight, pixelSize);
-      context.fillStyle = colourOf(colour);
+      context.fillStyle = colour;
       context.textBaseline = 'alphabetic';
       for (const line of lines) context.fillText(line.text, line.x, line.baseline);
       context.restore();
@@ -73,12 +72,12 @@ function backend(context, colourOf) {
 }
 
 export class FormCanvas {
-  // `mill` is the module's MillPage, `module` the module with its enums.
-  constructor(element, mill, module) {
+  // `mill` is the module's MillPage.
+  constructor(element, mill) {
     this.element = element;
     this.mill = mill;
     this.context = element.getContext('2d', { alpha: false });
-    this.backend = backend(this.context, cssColours(module.SystemColour));
+    this.backend = backend(this.context);
     this.frame = 0;
     this.painted = false;
   }

@@ -4,7 +4,6 @@
 // The form's text fields, button and scroll bars as real, focusable HTML elements in front of
 // the canvas, in tab order, kept in step with the model.
 
-import { cssColours } from './colours.js';
 import { ScrollBar } from './scroll_bar.js';
 import { cssFont } from './text.js';
 
@@ -23,7 +22,7 @@ function roomAround({ box }, views) {
   const own = edges(box);
   const room = { left: own.left, top: own.top, right: Infinity, bottom: Infinity };
   const closer = (side, gap) => { if (gap >= 0) room[side] = Math.min(room[side], gap / 2); };
-  for (const { box: otherBox, visible } of views) {
+  for (const { box: otherBox, state: { visible } } of views) {
     if (!visible || otherBox === box) continue;
     const other = edges(otherBox);
     if (other.top < own.bottom && own.top < other.bottom) { // level with it
@@ -38,89 +37,61 @@ function roomAround({ box }, views) {
   return room;
 }
 
-function createField(view, onInput, { colourOf, alignments }) {
+// Each maker gives the control's element and how it shows a ControlState: `handlers` has
+// onInput(id, text), onValue(id, value) and onClick(id), for what the user does.
+function createField(view, { onInput }) {
   const field = Object.assign(document.createElement('input'), {
     type: 'text', name: view.name, className: 'text-box', spellcheck: false, autocomplete: 'off',
   });
   Object.assign(field.style, {
-    font: fontOf(view), color: colourOf(view.foreColor), backgroundColor: colourOf(view.backColor),
-    textAlign: alignments.get(view.alignment),
+    font: fontOf(view), color: view.foreColor, backgroundColor: view.backColor, textAlign: view.textAlign,
   });
   if (view.accessibleName) field.setAttribute('aria-label', view.accessibleName);
-  field.addEventListener('input', () => onInput(view.id, field.value));
-  return field;
+  field.addEventListener('input', () => onInput(view.state.id, field.value));
+  return { element: field, sync: ({ text, visible }) => {
+    if (field.value !== text) field.value = text;
+    field.hidden = !visible;
+  } };
 }
 
-function createButton(view, onClick) {
+function createButton(view, { onClick }) {
   const button = Object.assign(document.createElement('button'),
     { type: 'button', className: 'command-button' });
   button.style.font = fontOf(view);
-  button.addEventListener('click', () => onClick(view.id));
-  return button;
+  button.addEventListener('click', () => onClick(view.state.id));
+  return { element: button, sync: ({ text }) => {
+    if (button.textContent !== text) button.textContent = text;
+  } };
 }
 
-function createScrollBar(view, onValue, { Orientation }) {
-  const { min, max, value, smallChange, largeChange, accessibleName: label } = view;
-  const vertical = view.orientation === Orientation.Vertical;
-  return new ScrollBar({ min, max, value, vertical, label, smallChange, largeChange },
-    (newValue) => onValue(view.id, newValue));
+function createScrollBar(view, { onValue }) {
+  const { min, max, vertical, accessibleName: label, smallChange, largeChange, state } = view;
+  const bar = new ScrollBar({ min, max, value: state.value, vertical, label, smallChange, largeChange },
+    (value) => onValue(state.id, value));
+  return { element: bar.element, sync: ({ value }) => bar.value !== value && bar.show(value) };
 }
+
+const Makers = { field: createField, button: createButton, bar: createScrollBar };
 
 export class WindowedControls {
-  // `views`: the module's windowed controls in tab order; `handlers`: onInput(id, text),
-  // onValue(id, value), onClick(id), for what the user does. The first button is `button`.
-  constructor(container, module, views, handlers) {
-    const { Alignment, SystemColour } = module;
-    this.module = module;
-    this.look = {
-      colourOf: cssColours(SystemColour),
-      alignments: new Map([[Alignment.Left, 'left'], [Alignment.Right, 'right'],
-        [Alignment.Centre, 'center']]),
-    };
-    this.elements = new Map();
-    this.bars = new Map();
-    this.views = views;
+  // `views`: the module's windowed controls in tab order; `handlers`: see the makers above. The
+  // button is `button`.
+  constructor(container, views, handlers) {
+    this.syncs = new Map();
     for (const view of views) {
-      const element = this.create(view, handlers);
+      const { element, sync } = Makers[view.kind](view, handlers);
       place(element, view);
+      for (const [side, room] of Object.entries(roomAround(view, views)))
+        element.style.setProperty(`--room-${side}`, `${Math.min(room, 1000)}px`);
       container.append(element);
-      this.elements.set(view.id, element);
-      this.sync(view);
+      if (view.kind === 'button') this.button = element;
+      this.syncs.set(view.state.id, sync);
+      sync(view.state);
     }
-  }
-
-  create(view, handlers) {
-    const element = this.createElement(view, handlers);
-    for (const [side, room] of Object.entries(roomAround(view, this.views)))
-      element.style.setProperty(`--room-${side}`, `${Math.min(room, 1000)}px`);
-    return element;
-  }
-
-  createElement(view, { onInput, onValue, onClick }) {
-    const { ControlKind } = this.module;
-    if (view.kind === ControlKind.TextBox) return createField(view, onInput, this.look);
-    if (view.kind === ControlKind.CommandButton) {
-      this.button ??= createButton(view, onClick);
-      return this.button;
-    }
-    const bar = createScrollBar(view, onValue, this.module);
-    this.bars.set(view.id, bar);
-    return bar.element;
   }
 
   // Shows the control as the module reports it, touching the element only where it differs.
-  sync(view) {
-    const element = this.elements.get(view.id);
-    if (!element) return;
-    const { ControlKind } = this.module;
-    if (view.kind === ControlKind.ScrollBar) {
-      const bar = this.bars.get(view.id);
-      if (bar.value !== view.value) bar.show(view.value);
-    } else if (view.kind === ControlKind.TextBox) {
-      if (element.value !== view.text) element.value = view.text;
-      element.hidden = !view.visible;
-    } else if (element.textContent !== view.text) {
-      element.textContent = view.text;
-    }
+  sync(state) {
+    this.syncs.get(state.id)?.(state);
   }
 }

@@ -7,14 +7,10 @@
 const MinWidth = 120; // CSS pixels: the caption bar's icon and a little of the caption
 const MinHeight = 60;
 
-// `mill` is the module's MillPage; sizes are in CSS pixels.
+// The build wrote the caption and the client area's size into the page. `mill` is the module's
+// MillPage; sizes are in CSS pixels.
 export function openFrame(frame, mill, onResize) {
-  frame.querySelector('.caption-text').textContent = mill.caption();
-  document.title = mill.caption();
   const client = frame.querySelector('.client');
-  const area = mill.clientArea();
-  client.style.width = `${area.width}px`;
-  client.style.height = `${area.height}px`;
   const resized = () => {
     mill.setFormWidth(frame.offsetWidth);
     onResize(client.clientWidth, client.clientHeight);

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Molen developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Loads the mill's WebAssembly module: its declared enums, and one MillPage over the loaded
-// form that measures text with the browser.
+// Loads the mill's WebAssembly module and makes one MillPage over the loaded form that measures
+// text with the browser.
 
 import createMill from './molen.js';
 import { nextTask } from './tasks.js';

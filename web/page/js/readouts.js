@@ -6,34 +6,35 @@
 // announced once each time it appears.
 
 export class Readouts {
-  // `views`: the module's live texts, the banner first, then top to bottom; `adviceId`: the
+  // `states`: the module's live texts, the banner first, then top to bottom; `adviceId`: the
   // one among them that is announced as it appears.
-  constructor(container, views, adviceId) {
+  constructor(container, states, adviceId) {
     this.items = new Map();
     this.adviceId = adviceId;
-    for (const view of views) {
+    for (const state of states) {
       const item = document.createElement('p');
-      if (view.id === adviceId) {
+      if (state.id === adviceId) {
         item.setAttribute('role', 'status');
         item.setAttribute('aria-live', 'polite');
       }
       container.append(item);
-      this.items.set(view.id, item);
-      this.follow(view);
+      this.items.set(state.id, item);
+      this.follow(state, true);
     }
   }
 
-  follow(view) {
-    const item = this.items.get(view.id);
+  // `adviceAppeared`: the module's word that the advice has just appeared.
+  follow({ id, text, visible }, adviceAppeared) {
+    const item = this.items.get(id);
     if (!item) return;
-    if (view.id === this.adviceId) {
+    if (id !== this.adviceId) {
+      if (item.textContent !== text) item.textContent = text;
+      item.hidden = !visible;
+    } else if (adviceAppeared || !visible) {
       // The region stays, empty while the advice is hidden: its text set as the advice appears
       // is one announcement, and emptying it as the advice goes is none.
-      const text = view.visible ? view.text : '';
-      if (item.textContent !== text) item.textContent = text;
-      return;
+      const shown = visible ? text : '';
+      if (item.textContent !== shown) item.textContent = shown;
     }
-    if (item.textContent !== view.text) item.textContent = view.text;
-    item.hidden = !view.visible;
   }
 }
