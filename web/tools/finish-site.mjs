@@ -6,14 +6,16 @@
 // compressed copies a host sends.
 // Usage (from the repository's root): node web/tools/finish-site.mjs SITE_DIR FIRST_FIT MODULE_DIR
 import { compressSite } from './compress.mjs';
+import { formFacts } from './form_facts.mjs';
 import { inlineFirstPaint } from './inline.mjs';
 import { fillThemeColour, siteColours, writeIcons, writeManifest } from './manifest.mjs';
 import { writeWorker } from './precache.mjs';
 
 const [site, firstFit, moduleDir] = process.argv.slice(2);
-const colours = siteColours('.');
+const facts = await formFacts(moduleDir);
+const colours = siteColours('.', facts.formColour);
 fillThemeColour(site, colours);
-await inlineFirstPaint(site, firstFit, moduleDir);
+inlineFirstPaint(site, firstFit, facts);
 writeManifest(site, colours);
 writeIcons(site, 'host/molen.svg', colours);
 writeWorker(site, 'web/page/sw.js');

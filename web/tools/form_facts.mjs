@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page shows before its module is in, read at build time from the very module the
-// page loads: the window's caption and the size of its client area in CSS pixels.
+// page loads: the window's caption, the size of its client area in CSS pixels and the colour
+// the form shows where no control stands.
 import { readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 
@@ -17,5 +18,5 @@ export async function formFacts(moduleDir) {
   const module = await createMill({ wasmBinary: readFileSync(join(moduleDir, 'molen.wasm')) });
   const mill = new module.MillPage(noMeasure);
   const { width, height } = mill.clientArea();
-  return { caption: mill.caption(), clientArea: { width, height } };
+  return { caption: mill.caption(), clientArea: { width, height }, formColour: mill.formColour() };
 }

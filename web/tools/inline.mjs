@@ -4,11 +4,10 @@
 // What the first paint waits for, written into the page itself: the style sheet, the caption
 // bar's icon and the script that fits the frame come with the page rather than in requests of
 // their own, each of which costs a phone on a slow network a round trip before it can paint;
-// the caption and the client area's size come from the module, so that the frame stands at its
-// place and size from the first paint.
+// the caption, the client area's size and colour come from the module, so that the frame stands
+// at its place and size, in the form's colour, from the first paint.
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { formFacts } from './form_facts.mjs';
 
 function replaceOnce(page, from, to) {
   if (!page.includes(from)) throw new Error(`no ${from} in index.html`);
@@ -18,12 +17,11 @@ function replaceOnce(page, from, to) {
 const escapeHtml = (text) =>
   text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 
-// `site`: the assembled site; `firstFit`: the bundled fitting script; `moduleDir`: molen.js/wasm.
-export async function inlineFirstPaint(site, firstFit, moduleDir) {
+// `site`: the assembled site; `firstFit`: the bundled fitting script; `facts`: see formFacts.
+export function inlineFirstPaint(site, firstFit, { caption, clientArea, formColour }) {
   const path = join(site, 'index.html');
   const css = readFileSync(join(site, 'style.css'), 'utf8');
   const svg = readFileSync(join(site, 'molen.svg'));
-  const { caption, clientArea } = await formFacts(moduleDir);
   let page = readFileSync(path, 'utf8');
   page = replaceOnce(page, '<link rel="stylesheet" href="style.css">', `<style>\n${css}</style>`);
   page = replaceOnce(page, '<img class="icon" src="molen.svg"',
@@ -31,7 +29,8 @@ export async function inlineFirstPaint(site, firstFit, moduleDir) {
   page = replaceOnce(page, '<title></title>', `<title>${escapeHtml(caption)}</title>`);
   page = replaceOnce(page, 'id="caption"></h1>', `id="caption">${escapeHtml(caption)}</h1>`);
   page = replaceOnce(page, '<div class="client" style="width: 0; height: 0">',
-    `<div class="client" style="width: ${clientArea.width}px; height: ${clientArea.height}px">`);
+    `<div class="client" style="width: ${clientArea.width}px; height: ${clientArea.height}px; ` +
+    `background: ${formColour}">`);
   page = replaceOnce(page, '<script src="js/first_fit.js"></script>',
     `<script>${readFileSync(firstFit, 'utf8').trim()}</script>`);
   writeFileSync(path, page);

@@ -6,7 +6,6 @@
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { cssColours } from '../page/js/colours.js';
 
 const MaskedSize = 512;
 // A maskable icon may be cut to a circle of 80% of its side: the icon's square fits inside.
@@ -18,15 +17,12 @@ function found(text, pattern, what) {
   return match[1];
 }
 
-// The form's own background (the model's BackColor, in the page's palette) and the colour of
-// the frame the page draws around it.
-export function siteColours(root) {
-  const form = readFileSync(join(root, 'model/form_model.h'), 'utf8');
-  const system = found(form, /Colour BackColor = Colour::of\(SystemColour::(\w+)\)/, 'form colour');
-  const names = new Proxy({}, { get: (_, name) => name });
+// The form's own background, as the module gives it (see formFacts), and the colour of the
+// frame the page draws around it.
+export function siteColours(root, formColour) {
   const css = readFileSync(join(root, 'web/page/style.css'), 'utf8');
   return {
-    background: cssColours(names)({ system }),
+    background: formColour,
     theme: found(css, /\.frame \{[^}]*\bbackground: (#[0-9a-f]{3,6});/, 'frame colour'),
   };
 }
