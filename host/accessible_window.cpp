@@ -31,8 +31,10 @@ class AccessibleMillWindow : public QAccessibleWidget {
             QAccessible::registerAccessibleInterface(text); // the registry owns it from here
             texts_.push_back(text);
         }
-        changes_ = QObject::connect(&window, &MillWindow::controlChanged, &window,
-                                    [this](ControlId id) { announceChange(id); });
+        changes_ = QObject::connect(&window, &MillWindow::textChanged, &window,
+                                    [this](ControlId id, bool recaptioned, bool shownOrHidden) {
+                                        announceChange(id, recaptioned, shownOrHidden);
+                                    });
     }
     ~AccessibleMillWindow() override {
         QObject::disconnect(changes_);
@@ -76,7 +78,7 @@ class AccessibleMillWindow : public QAccessibleWidget {
     int widgetCount() const { return QAccessibleWidget::childCount(); }
 
     // Tells assistive technology of a change to one of the painted texts.
-    void announceChange(ControlId id) const {
+    void announceChange(ControlId id, bool recaptioned, bool shownOrHidden) const {
         if (!QAccessible::isActive())
             return; // no assistive technology listens, and Qt would drop the events
         PaintedText* text = paintedText(id);
@@ -84,11 +86,11 @@ class AccessibleMillWindow : public QAccessibleWidget {
             return;
         // Only the name (host/workarounds/README.md): Qt 6.4 passes a value change on to AT-SPI
         // only for an interface with a value, which a text has not, and warns of it every tick.
-        if (text->takeCaptionChange()) {
+        if (recaptioned) {
             QAccessibleEvent named(text, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&named);
         }
-        if (text->takeVisibilityChange()) {
+        if (shownOrHidden) {
             QAccessibleEvent shown(text, text->state().invisible ? QAccessible::ObjectHide
                                                                  : QAccessible::ObjectShow);
             QAccessible::updateAccessibility(&shown);

@@ -18,6 +18,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 namespace molen {
@@ -97,8 +98,11 @@ void MillWindow::showChanges(const Changes& changes, double time) {
         timers_.schedule(id, session_.dueAt(id), time);
     for (const ControlId id : changes.windowed)
         emit controlChanged(id);
+    const auto has = [](const std::vector<ControlId>& ids, ControlId id) {
+        return std::find(ids.begin(), ids.end(), id) != ids.end();
+    };
     for (const ControlId id : changes.texts)
-        emit controlChanged(id);
+        emit textChanged(id, has(changes.recaptioned, id), has(changes.shownOrHidden, id));
     if (changes.stale)
         update(toQRegion(session_.takeStale()));
 }

@@ -41,8 +41,10 @@ class MillWindow : public QWidget {
     // Where the form's twips fall on this window's logical pixels.
     const drawing::PixelGrid& grid() const { return session_.grid(); }
   signals:
-    // Emitted for each control that a delivery changed, once the window has taken the change in.
+    // Emitted for each windowed control that an input changed, once the window has shown it.
     void controlChanged(molen::ControlId id);
+    // Emitted for each live text whose caption (`recaptioned`) or visibility changed.
+    void textChanged(molen::ControlId id, bool recaptioned, bool shownOrHidden);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,8 +8,6 @@
 #include "host/qt_values.h"
 #include "model/form1.h"
 
-#include <utility>
-
 namespace molen {
 
 PaintedText::PaintedText(QWidget& window, const FormModel& form, const drawing::PixelGrid& grid,
@@ -17,20 +15,9 @@ PaintedText::PaintedText(QWidget& window, const FormModel& form, const drawing::
     : window_(window)
     , form_(form)
     , grid_(grid)
-    , id_(id)
-    , toldCaption_(toQString(label().Caption))
-    , toldVisible_(label().Visible) {}
+    , id_(id) {}
 
 const Label& PaintedText::label() const { return form_.get<Label>(id_); }
-
-bool PaintedText::takeCaptionChange() {
-    const QString caption = toQString(label().Caption);
-    return std::exchange(toldCaption_, caption) != caption;
-}
-
-bool PaintedText::takeVisibilityChange() {
-    return std::exchange(toldVisible_, label().Visible) != label().Visible;
-}
 
 QWindow* PaintedText::window() const { return window_.windowHandle(); }
 

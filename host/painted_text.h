@@ -23,9 +23,6 @@ class PaintedText : public QAccessibleInterface {
                 ControlId id);
 
     ControlId id() const { return id_; }
-    // Whether caption or visibility differ from what was last told; records them as told.
-    bool takeCaptionChange();
-    bool takeVisibilityChange();
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -48,8 +45,6 @@ class PaintedText : public QAccessibleInterface {
     const FormModel& form_;
     const drawing::PixelGrid& grid_;
     ControlId id_;
-    QString toldCaption_;
-    bool toldVisible_;
 };
 
 } // namespace molen

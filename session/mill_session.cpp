@@ -25,9 +25,13 @@ const Kind* controlOf(const FormModel& form, ControlId id) {
     return id < form.controls().size() ? std::get_if<Kind>(&form.controls()[id].data) : nullptr;
 }
 
-bool isLiveText(ControlId id) {
-    return std::any_of(form1::LiveTexts.begin(), form1::LiveTexts.end(),
-                       [id](const Handle<Label>& label) { return label.id == id; });
+// Where control `id` stands among the live texts, if it is one.
+std::optional<std::size_t> liveTextIndex(ControlId id) {
+    const auto found = std::find_if(form1::LiveTexts.begin(), form1::LiveTexts.end(),
+                                    [id](const Handle<Label>& label) { return label.id == id; });
+    if (found == form1::LiveTexts.end())
+        return std::nullopt;
+    return std::size_t(found - form1::LiveTexts.begin());
 }
 
 } // namespace
@@ -37,8 +41,10 @@ MillSession::MillSession(FormModel form, const drawing::PixelGrid& grid)
     , grid_(grid)
     , stale_(form_, grid_)
     , schedule_(form_)
-    , shown_(form_.generation())
-    , adviceShown_(form_.get(form1::Advice).Visible) {}
+    , shown_(form_.generation()) {
+    for (const Handle<Label> label : form1::LiveTexts)
+        toldTexts_.push_back(form_.get(label));
+}
 
 std::vector<Handle<Timer>> MillSession::timers() {
     std::vector<Handle<Timer>> timers;
@@ -107,8 +113,8 @@ Changes MillSession::changesSince(std::optional<double> now, std::optional<Contr
         const ControlData& data = form_.controls()[id].data;
         if (isWindowed(data))
             changes.windowed.push_back(id);
-        else if (isLiveText(id))
-            changes.texts.push_back(id);
+        else if (const auto live = liveTextIndex(id))
+            tellText(*live, changes);
         if (drawing::isPainted(data)) {
             stale_.follow(id);
             changes.stale = true;
@@ -117,10 +123,24 @@ Changes MillSession::changesSince(std::optional<double> now, std::optional<Contr
     shown_ = form_.generation();
     if (now) // only a procedure changes a timer
         changes.timers = schedule_.follow(form_, *now, ticked);
-    const bool advice = form_.get(form1::Advice).Visible;
-    changes.adviceAppeared = advice && !adviceShown_;
-    adviceShown_ = advice;
+    const auto advice =
+        std::find(changes.shownOrHidden.begin(), changes.shownOrHidden.end(), form1::Advice.id);
+    changes.adviceAppeared =
+        advice != changes.shownOrHidden.end() && form_.get(form1::Advice).Visible;
     return changes;
+}
+
+void MillSession::tellText(std::size_t live, Changes& changes) {
+    const ControlId id = form1::LiveTexts[live].id;
+    const Label& label = form_.get<Label>(id);
+    Label& told = toldTexts_[live];
+    if (label.Caption != told.Caption)
+        changes.recaptioned.push_back(id);
+    if (label.Visible != told.Visible)
+        changes.shownOrHidden.push_back(id);
+    if (label.Caption != told.Caption || label.Visible != told.Visible)
+        changes.texts.push_back(id);
+    told = label;
 }
 
 std::vector<drawing::Rect> MillSession::takeStale() { return stale_.take(); }
@@ -131,8 +151,8 @@ drawing::DisplayList MillSession::paint(std::span<const drawing::Rect> exposed,
     const drawing::PixelGrid device = grid_.onDevice(devicePixelRatio);
     drawing::DisplayList list;
     for (const drawing::Rect& rect : exposed)
-        list.emplace_back(std::in_place_type<drawing::FillRect>, device.covering(rect),
-                          form_.form().BackColor);
+        list.emplace_back(std::in_place_type<drawing::FillRect>,
+                          drawing::FillRect{device.covering(rect), form_.form().BackColor});
     drawing::drawExposed(form_, device, measure, exposed, list);
     return list;
 }

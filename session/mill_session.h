@@ -28,13 +28,16 @@ namespace molen {
 
 // What a host must do after an input, each control named once, front to back.
 struct Changes {
-    std::vector<ControlId> windowed;  // text fields, scroll bars and the button to show anew
-    std::vector<ControlId> texts;     // live texts (form1::LiveTexts) whose label changed
-    std::vector<ControlId> timers;    // timers whose next tick moved: see MillSession::dueAt
-    bool adviceAppeared = false;      // to announce to assistive technology
-    bool stale = false;               // something painted changed: see MillSession::takeStale
-    std::string_view procedure;       // the procedure that ran, if one did
-    std::optional<std::string> error; // why it ended early, if it did
+    std::vector<ControlId> windowed;      // text fields, scroll bars and the button to show anew
+    std::vector<ControlId> texts;         // live texts (form1::LiveTexts) whose caption or
+                                          // visibility changed, and of those:
+    std::vector<ControlId> recaptioned;   // the ones with a new caption
+    std::vector<ControlId> shownOrHidden; // the ones shown or hidden
+    std::vector<ControlId> timers;        // timers whose next tick moved: see MillSession::dueAt
+    bool adviceAppeared = false;          // to announce to assistive technology
+    bool stale = false;                   // something painted changed: see MillSession::takeStale
+    std::string_view procedure;           // the procedure that ran, if one did
+    std::optional<std::string> error;     // why it ended early, if it did
 };
 
 class MillSession {
@@ -87,13 +90,14 @@ class MillSession {
     // What changed since the host last heard; `now` where a procedure ran (or the timers
     // started), `ticked` where it was that timer's tick.
     Changes changesSince(std::optional<double> now = {}, std::optional<ControlId> ticked = {});
+    void tellText(std::size_t live, Changes& changes);
 
     FormModel form_;
     drawing::PixelGrid grid_;
     drawing::StaleRegion stale_;
     TimerSchedule schedule_;
-    std::uint64_t shown_; // the generation the host last heard of
-    bool adviceShown_;
+    std::uint64_t shown_;          // the generation the host last heard of
+    std::vector<Label> toldTexts_; // each live text as the host last heard of it
 };
 
 } // namespace molen

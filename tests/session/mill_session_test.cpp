@@ -58,11 +58,14 @@ TEST_F(Session, ATickRunsItsProcedureAndTheAdviceAppearsOnce) {
     EXPECT_EQ(first.procedure, "Timer1_Timer");
     EXPECT_TRUE(first.adviceAppeared);
     EXPECT_TRUE(has(first.texts, form1::Label9.id) && has(first.texts, form1::Advice.id));
+    EXPECT_TRUE(has(first.recaptioned, form1::Label9.id));
+    EXPECT_EQ(first.shownOrHidden, std::vector<ControlId>{form1::Advice.id});
     EXPECT_TRUE(has(first.windowed, form1::Text2.id));
     EXPECT_TRUE(first.stale) << "the sails moved";
     EXPECT_EQ(session.dueAt(form1::Timer1.id), 1075) << "6000 / 80, from now";
     const Changes second = session.tick(form1::Timer1, 1075);
     EXPECT_FALSE(second.adviceAppeared) << "still shown";
+    EXPECT_TRUE(second.texts.empty()) << "the same captions again are no change";
     EXPECT_EQ(second.timers, std::vector<ControlId>{form1::Timer1.id});
     EXPECT_EQ(session.dueAt(form1::Timer1.id), 1150) << "on the beat";
 }
