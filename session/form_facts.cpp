@@ -36,6 +36,7 @@ std::vector<ControlId> tabOrder(const FormModel& form) {
     std::stable_sort(chain.begin(), chain.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<ControlId> order;
+    order.reserve(chain.size());
     for (const auto& link : chain)
         order.push_back(link.second);
     return order;

@@ -27,8 +27,9 @@ const Kind* controlOf(const FormModel& form, ControlId id) {
 
 // Where control `id` stands among the live texts, if it is one.
 std::optional<std::size_t> liveTextIndex(ControlId id) {
-    const auto found = std::find_if(form1::LiveTexts.begin(), form1::LiveTexts.end(),
-                                    [id](const Handle<Label>& label) { return label.id == id; });
+    const auto* const found =
+        std::find_if(form1::LiveTexts.begin(), form1::LiveTexts.end(),
+                     [id](const Handle<Label>& label) { return label.id == id; });
     if (found == form1::LiveTexts.end())
         return std::nullopt;
     return std::size_t(found - form1::LiveTexts.begin());
@@ -63,9 +64,9 @@ Changes MillSession::start(double now) {
 Changes MillSession::tick(Handle<Timer> timer, double now) {
     if (!schedule_.dueAt(timer.id))
         return {};
-    const auto binding = std::find_if(EventTable.begin(), EventTable.end(), [&](const auto& b) {
-        return b.timer && b.timer->id == timer.id;
-    });
+    const auto* const binding =
+        std::find_if(EventTable.begin(), EventTable.end(),
+                     [&](const auto& b) { return b.timer && b.timer->id == timer.id; });
     return run(*binding, now, timer.id);
 }
 
@@ -92,7 +93,7 @@ Changes MillSession::scroll(ControlId bar, int value) {
     if (controlOf<ScrollBar>(form_, bar)) {
         // Taken for writing, the bar counts as changed, refused or not: either way the host shows
         // the value it holds.
-        ScrollBar& scrollBar = form_.edit<ScrollBar>(bar);
+        auto& scrollBar = form_.edit<ScrollBar>(bar);
         try {
             scrollBar.setValue(value);
         } catch (const ProcedureError&) { // NOLINT(bugprone-empty-catch): it keeps its value
@@ -132,7 +133,7 @@ Changes MillSession::changesSince(std::optional<double> now, std::optional<Contr
 
 void MillSession::tellText(std::size_t live, Changes& changes) {
     const ControlId id = form1::LiveTexts[live].id;
-    const Label& label = form_.get<Label>(id);
+    const auto& label = form_.get<Label>(id);
     Label& told = toldTexts_[live];
     if (label.Caption != told.Caption)
         changes.recaptioned.push_back(id);

@@ -33,7 +33,7 @@ std::vector<ControlId> TimerSchedule::follow(const FormModel& form, double now,
                                              std::optional<ControlId> ticked) {
     std::vector<ControlId> moved;
     for (Clock& clock : clocks_) {
-        const Timer& model = form.get<Timer>(clock.id);
+        const auto& model = form.get<Timer>(clock.id);
         const auto due = nextDue(clock, model, now, ticked == clock.id);
         clock.interval = model.Interval();
         if (due != clock.due)
