@@ -32,10 +32,10 @@ val MillPage::windowed() const {
 }
 
 val MillPage::liveTexts() const {
-    val states = val::array();
+    std::vector<ControlId> ids;
     for (const Handle<Label>& label : form1::LiveTexts)
-        states.call<void>("push", stateOf(session_.form(), label.id));
-    return states;
+        ids.push_back(label.id);
+    return states(ids);
 }
 
 val MillPage::tick(int timer, double now) {
@@ -54,12 +54,14 @@ val MillPage::setValue(int id, int value) {
     return report(session_.scroll(static_cast<ControlId>(id), value));
 }
 
-val MillPage::report(const Changes& changes) const {
+val MillPage::states(const std::vector<ControlId>& ids) const {
     val states = val::array();
-    for (const auto* ids : {&changes.windowed, &changes.texts}) {
-        for (const ControlId id : *ids)
-            states.call<void>("push", stateOf(session_.form(), id));
-    }
+    for (const ControlId id : ids)
+        states.call<void>("push", stateOf(session_.form(), id));
+    return states;
+}
+
+val MillPage::report(const Changes& changes) const {
     val timers = val::array();
     for (const ControlId id : changes.timers) {
         const auto due = session_.dueAt(id);
@@ -69,7 +71,8 @@ val MillPage::report(const Changes& changes) const {
         timers.call<void>("push", timer);
     }
     val report = val::object();
-    report.set("states", states);
+    report.set("controls", states(changes.windowed));
+    report.set("texts", states(changes.texts));
     report.set("timers", timers);
     report.set("stale", changes.stale);
     report.set("adviceAppeared", changes.adviceAppeared);

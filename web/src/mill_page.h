@@ -12,6 +12,7 @@
 
 #include <emscripten/val.h>
 #include <string>
+#include <vector>
 
 namespace molen::web {
 
@@ -50,11 +51,12 @@ class MillPage {
     int paint(double devicePixelRatio, emscripten::val canvas);
 
   private:
-    // {states, timers, stale, adviceAppeared, error}: the ControlState of each windowed control
-    // and live text to show anew; {id, due} of each timer to set again, `due` null where it
-    // stopped; whether the canvas went stale; whether the advice appeared; and the line to log
-    // where a procedure ended early, else undefined.
+    // {controls, texts, timers, stale, adviceAppeared, error}: the ControlState of each windowed
+    // control and of each live text to show anew; {id, due} of each timer to set again, `due`
+    // null where it stopped; whether the canvas went stale; whether the advice appeared; and the
+    // line to log where a procedure ended early, else undefined.
     emscripten::val report(const Changes& changes) const;
+    emscripten::val states(const std::vector<ControlId>& ids) const; // of ControlState
 
     MillSession session_;
     WebTextMeasure measure_;

@@ -31,10 +31,8 @@ export async function openPage(frame) {
   // What an input changed, shown: the controls and texts, the timers set anew, the stale part
   // of the canvas. A procedure that an error ended early is logged quietly, as the desktop does.
   function show(changes) {
-    for (const state of changes.states) {
-      controls.sync(state);
-      readouts.follow(state, changes.adviceAppeared);
-    }
+    for (const state of changes.controls) controls.sync(state);
+    for (const state of changes.texts) readouts.follow(state, changes.adviceAppeared);
     timers.follow(changes.timers);
     if (changes.stale) canvas.invalidate();
     if (changes.error) console.debug(changes.error);

@@ -23,18 +23,17 @@ export class Readouts {
     }
   }
 
-  // `adviceAppeared`: the module's word that the advice has just appeared.
+  // `state` is a live text whose caption or visibility changed; `adviceAppeared`, the module's
+  // word that the advice has just appeared.
   follow({ id, text, visible }, adviceAppeared) {
     const item = this.items.get(id);
-    if (!item) return;
     if (id !== this.adviceId) {
-      if (item.textContent !== text) item.textContent = text;
+      item.textContent = text;
       item.hidden = !visible;
     } else if (adviceAppeared || !visible) {
       // The region stays, empty while the advice is hidden: its text set as the advice appears
       // is one announcement, and emptying it as the advice goes is none.
-      const shown = visible ? text : '';
-      if (item.textContent !== shown) item.textContent = shown;
+      item.textContent = visible ? text : '';
     }
   }
 }
