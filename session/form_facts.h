@@ -8,6 +8,7 @@
 #include "model/form_model.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace molen {
@@ -22,6 +23,13 @@ bool isWindowed(const ControlData& control);
 // What assistive technology names control `id` by: the caption of the label beside it; empty
 // where none names it (the button names itself by its caption).
 std::string accessibleName(const FormModel& form, ControlId id);
+
+// The user's means to stop the banner and let it move again, the same in every host: a toggle,
+// on while the banner stands, its hint, and the key (a key name both Qt and the DOM know).
+inline constexpr std::string_view BannerStopName = "Lichtkrant stilzetten";
+inline constexpr std::string_view BannerStopHint =
+    "De lopende tekst bovenin stilzetten of weer laten lopen";
+inline constexpr std::string_view BannerStopKey = "Pause";
 
 // A system colour as the light theme has it: the colours a host without the desktop's palette
 // (the web page) shows.

@@ -106,6 +106,19 @@ void MillSession::setOuterWidth(double pixels) {
     form_.setWidth(static_cast<float>(grid_.twips(pixels)));
 }
 
+Changes MillSession::setBannerMoving(bool moving, double now) {
+    schedule_.hold(form1::Timer3.id, !moving);
+    if (!moving) {
+        const Label& banner = form_.get(form1::Label10);
+        const float last = form_.form().ClientWidth - banner.Width;
+        if (banner.Left < 0 || banner.Left > last)
+            form_.edit(form1::Label10).Left = std::clamp(banner.Left, 0.0f, std::max(last, 0.0f));
+    }
+    return changesSince(now);
+}
+
+bool MillSession::bannerMoving() const { return !schedule_.held(form1::Timer3.id); }
+
 Changes MillSession::changesSince(std::optional<double> now, std::optional<ControlId> ticked) {
     Changes changes;
     for (ControlId id = 0; id < form_.controls().size(); ++id) {

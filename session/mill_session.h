@@ -66,6 +66,11 @@ class MillSession {
     Changes scroll(ControlId bar, int value);
     // The window's outer width, frame included, in logical pixels.
     void setOuterWidth(double pixels);
+    // The user stops the banner, or lets it move on from where it stands. Stopped, its timer is
+    // held whatever the form says, and the banner stands where its whole box is in the client
+    // area. The sails and the stone are the mill itself and are not touched.
+    Changes setBannerMoving(bool moving, double now);
+    bool bannerMoving() const;
 
     // When `timer` is next due; nullopt while it is stopped.
     std::optional<double> dueAt(ControlId timer) const { return schedule_.dueAt(timer); }

@@ -5,6 +5,7 @@
 #include "session/timer_schedule.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace molen {
 
@@ -19,7 +20,7 @@ void TimerSchedule::start() { started_ = true; }
 
 std::optional<double> TimerSchedule::nextDue(const Clock& clock, const Timer& model, double now,
                                              bool ticked) const {
-    if (!started_ || !model.Enabled)
+    if (!started_ || !model.Enabled || clock.held)
         return std::nullopt;
     if (!clock.due || clock.interval != model.Interval())
         return now + model.Interval(); // started or re-timed: counts from now
@@ -43,10 +44,29 @@ std::vector<ControlId> TimerSchedule::follow(const FormModel& form, double now,
     return moved;
 }
 
-std::optional<double> TimerSchedule::dueAt(ControlId timer) const {
+const TimerSchedule::Clock* TimerSchedule::clockOf(ControlId timer) const {
     const auto clock = std::find_if(clocks_.begin(), clocks_.end(),
                                     [timer](const Clock& c) { return c.id == timer; });
-    return clock == clocks_.end() ? std::nullopt : clock->due;
+    return clock == clocks_.end() ? nullptr : &*clock;
+}
+
+TimerSchedule::Clock* TimerSchedule::clockOf(ControlId timer) {
+    return const_cast<Clock*>(std::as_const(*this).clockOf(timer));
+}
+
+std::optional<double> TimerSchedule::dueAt(ControlId timer) const {
+    const Clock* clock = clockOf(timer);
+    return clock ? clock->due : std::nullopt;
+}
+
+void TimerSchedule::hold(ControlId timer, bool held) {
+    if (Clock* clock = clockOf(timer))
+        clock->held = held;
+}
+
+bool TimerSchedule::held(ControlId timer) const {
+    const Clock* clock = clockOf(timer);
+    return clock && clock->held;
 }
 
 } // namespace molen

@@ -31,13 +31,19 @@ class TimerSchedule {
     // When the timer is next due; nullopt while it is stopped.
     std::optional<double> dueAt(ControlId timer) const;
     bool started() const { return started_; }
+    // A held timer is not due, whatever the model says; let go, it counts from the next follow.
+    void hold(ControlId timer, bool held);
+    bool held(ControlId timer) const;
 
   private:
     struct Clock {
         ControlId id;
         std::int32_t interval = 0;
         std::optional<double> due;
+        bool held = false;
     };
+    Clock* clockOf(ControlId timer);
+    const Clock* clockOf(ControlId timer) const;
     std::optional<double> nextDue(const Clock& clock, const Timer& model, double now,
                                   bool ticked) const;
 

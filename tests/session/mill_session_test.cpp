@@ -107,6 +107,49 @@ TEST_F(Session, TheOuterWidthIsKeptInTwips) {
     EXPECT_EQ(session.form().form().Width, 10995);
 }
 
+// The banner stopped by the user: the box wholly inside the client area of 10875 twips (its
+// width is 5295, so its left edge between 0 and 5580), its timer held until let go.
+struct StopCase {
+    int ticks;      // banner ticks of 20 twips from the load's -2300
+    float standsAt; // Label10.Left once stopped
+};
+
+class StoppedBanner : public Session, public testing::WithParamInterface<StopCase> {};
+
+TEST_P(StoppedBanner, StandsWithItsWholeBoxShown) {
+    session.start(0);
+    for (int tick = 0; tick < GetParam().ticks; ++tick)
+        session.deliver(MillEvent::Timer3Tick, 0);
+    const Changes stopped = session.setBannerMoving(false, 10);
+    EXPECT_FALSE(session.bannerMoving());
+    EXPECT_EQ(session.form().get(form1::Label10).Left, GetParam().standsAt);
+    EXPECT_EQ(session.form().get(form1::Label10).Top, 20) << "only across";
+    EXPECT_TRUE(has(stopped.timers, form1::Timer3.id));
+    EXPECT_FALSE(session.dueAt(form1::Timer3.id));
+}
+
+INSTANTIATE_TEST_SUITE_P(Session, StoppedBanner,
+                         testing::Values(StopCase{0, 0}, StopCase{114, 0}, StopCase{115, 0},
+                                         StopCase{215, 2000}, StopCase{394, 5580},
+                                         StopCase{395, 5580}, StopCase{664, 5580}));
+
+TEST_F(Session, AStoppedBannerStaysStoppedThroughTheBrakeAndMovesOnWhenLetGo) {
+    session.setBannerMoving(false, 0);
+    session.start(0);
+    EXPECT_FALSE(session.dueAt(form1::Timer3.id)) << "stopped before the timers start";
+    session.press(5);
+    EXPECT_TRUE(session.dueAt(form1::Timer1.id)) << "the sails are the mill: they turn";
+    EXPECT_FALSE(session.dueAt(form1::Timer3.id)) << "a procedure does not start the banner";
+    EXPECT_FALSE(session.tick(form1::Timer3, 20).procedure.size()) << "a pending tick is void";
+    EXPECT_EQ(session.form().get(form1::Label10).Left, 0);
+    const Changes moving = session.setBannerMoving(true, 100);
+    EXPECT_TRUE(session.bannerMoving());
+    EXPECT_TRUE(has(moving.timers, form1::Timer3.id));
+    EXPECT_EQ(session.dueAt(form1::Timer3.id), 120) << "counts afresh from the start";
+    session.tick(form1::Timer3, 120);
+    EXPECT_EQ(session.form().get(form1::Label10).Left, 20) << "on from where it stood";
+}
+
 TEST(FormFacts, TabOrderNamesAndColours) {
     const FormModel form = InitialForm();
     EXPECT_EQ(tabOrder(form),
