@@ -5,6 +5,7 @@
 #include "host/mill_window.h"
 
 #include "host/accessible_window.h"
+#include "host/banner_stop.h"
 #include "host/mill_icon.h"
 #include "host/qt_painter.h"
 #include "host/qt_values.h"
@@ -58,6 +59,10 @@ MillWindow::MillWindow(FormModel form)
             &QAbstractButton::clicked, this,
             [this] { runGuarded("clicked", [this] { deliver(MillEvent::Command1Click); }); });
     exposeToAssistiveTechnology(*this, controls_);
+    bannerStop_ = addBannerStop(*this, [this](bool stopped) {
+        const double time = now();
+        showChanges(session_.setBannerMoving(!stopped, time), time);
+    });
 }
 
 MillWindow::~MillWindow() = default;
@@ -78,6 +83,8 @@ void MillWindow::open() {
     placeOnScreen();
     QWidget::show();
     controls_.widget(form1::Command1.id)->setFocus();
+    if (desktopAsksForLessMotion())
+        bannerStop_->setChecked(true); // before the banner's timer first runs
     const double time = now();
     showChanges(session_.start(time), time);
 }
@@ -113,7 +120,8 @@ void MillWindow::paintEvent(QPaintEvent* event) {
     // device's.
     const double ratio = painter.deviceTransform().m11();
     QtTextMeasure measure(ratio);
-    paintDisplayList(painter, session_.paint(toRects(event->region()), ratio, measure), palette());
+    paintDisplayList(painter, session_.paint(toRects(event->region()), ratio, measure),
+                     formDrawingPalette(palette()));
 }
 
 void MillWindow::resizeEvent(QResizeEvent* event) {

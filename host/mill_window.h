@@ -10,6 +10,7 @@
 #include "host/windowed_controls.h"
 #include "session/mill_session.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QRegion>
 #include <QWidget>
@@ -68,6 +69,7 @@ class MillWindow : public QWidget {
     WindowedControls controls_;
     TimerBank timers_;
     std::optional<QPoint> placedAt_; // where the frame was put before its size was known
+    QAction* bannerStop_;
 };
 
 } // namespace molen

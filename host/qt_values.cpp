@@ -4,6 +4,8 @@
 
 #include "host/qt_values.h"
 
+#include "session/form_facts.h"
+
 #include <QByteArray>
 #include <QFontDatabase>
 #include <QResource>
@@ -54,6 +56,18 @@ std::optional<QPalette::ColorRole> paletteRole(const Colour& colour) {
         break;
     }
     return std::nullopt;
+}
+
+QPalette formDrawingPalette(const QPalette& system) {
+    if (system.color(QPalette::Window).lightness() >=
+        system.color(QPalette::WindowText).lightness())
+        return system;
+    QPalette light = system;
+    for (const SystemColour colour : {SystemColour::ButtonFace, SystemColour::ButtonText,
+                                      SystemColour::WindowBackground, SystemColour::WindowText})
+        light.setColor(*paletteRole(Colour::of(colour)),
+                       toQColor(lightThemeColour(colour), system));
+    return light;
 }
 
 QColor toQColor(const Colour& colour, const QPalette& palette) {

@@ -19,6 +19,10 @@ namespace molen {
 std::optional<QPalette::ColorRole> paletteRole(const Colour& colour);
 // A system colour comes from the palette, so that it follows the desktop's theme.
 QColor toQColor(const Colour& colour, const QPalette& palette);
+// The palette the form's own drawing takes: the system's, unless it is dark (its text lighter
+// than its ground); then the light theme's system colours, so that the form's fixed colours
+// (dark blue, blue, red, black) keep the contrast they were chosen for.
+QPalette formDrawingPalette(const QPalette& system);
 // The form's face as the face built into the program, which has its metrics; any other face by
 // name. Needs a QGuiApplication.
 QFont toQFont(const Font& font);

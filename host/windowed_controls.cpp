@@ -10,18 +10,34 @@
 #include "host/slot_guard.h"
 #include "session/form_facts.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleFactory>
 #include <type_traits>
 #include <utility>
 
 namespace molen {
 namespace {
 
+// Fusion's frame and margins leave the form's narrow fields room for their whole text; some
+// styles' wider margins would cut off digits ("140" read as "40"), so fields take it whatever
+// style the application has.
+QStyle* fieldStyle() {
+    static QStyle* const style = [] {
+        QStyle* fusion = QStyleFactory::create("Fusion");
+        fusion->setParent(qApp); // lives as long as the application's widgets
+        return fusion;
+    }();
+    return style;
+}
+
 QLineEdit* createTextBox(QWidget& parent, const TextBox& field) {
     auto* edit = new QLineEdit(&parent);
+    edit->setStyle(fieldStyle());
     // Only fixed colours are set: system colours stay the edit's own roles, which follow the theme.
     QPalette palette = edit->palette();
     if (!paletteRole(field.BackColor))
