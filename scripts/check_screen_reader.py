@@ -10,7 +10,7 @@ Usage: python3 check_screen_reader.py <path to molen> <scratch folder>
 
 Starts a window manager, the accessibility bus, a speech server whose voice writes nothing, Orca
 and the mill, each of which it ends again; walks the window's Tab stops, presses the button and
-drives the wind up and down from the keyboard, and judges each step by what Orca's debug log
+drives the wind up and down from the keyboard, stops the banner from the window's menu, and judges each step by what Orca's debug log
 says it spoke; with --page, the same for the web page in Chromium. Prints "skipped" and the
 reason, and exits 0, where Orca cannot start.
 """
@@ -49,7 +49,8 @@ RUNNING_STOPS = [
     ["Diameter loper scroll bar 140."],
     ["Vangen push button."],
 ]
-WINDOW = "  ZAVELTOP SOFTWARE frame."
+CAPTION = "  ZAVELTOP SOFTWARE"
+WINDOW = CAPTION + " frame."
 # The page's controls, as Orca names Chromium's roles.
 PAGE_TAB_STOPS = [
     "Enden entry.",
@@ -68,6 +69,8 @@ CHROMIUM_OPTIONS = [
 ]
 RELEASED = "Vangen"  # the button's caption once the brake is off
 ADVICE = "Zwichten is aangeraden"
+# The window's menu entry that stops the banner, as Orca presents it.
+BANNER_STOP = "Lichtkrant stilzetten."
 READOUTS = ("Interval tussen", "Toerental loper", "Omtreksnelheid loper", "mooie dag")
 WAIT = 30  # seconds to wait for something Orca should say, before calling it missing
 
@@ -373,6 +376,9 @@ def walk_window(mill, walk, processes, env):
     released = walk.step(["space"], "Space on the button", [RELEASED])
     wait_for_fields(log, released)
     drive_wind(walk, log)
+    # The banner stopped from the window's menu; the focus comes back where it was.
+    walk.step(["shift+F10", "Down"], "Shift+F10, Down: the window's menu", [BANNER_STOP])
+    walk.step(["Return"], "Enter: the banner stops", [CAPTION, "Wind scroll bar 140."])
     check_readouts_unspoken(log, opened)
 
 
