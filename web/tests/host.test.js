@@ -3,7 +3,7 @@
 
 // The site as its host sends it: every file with its type, compressed where it can be, the
 // page, manifest and worker never kept unasked, and the whole at most 250 KB with gzip.
-import { expect, test } from '@playwright/test';
+import { expect, test } from './support.js';
 import { request } from 'node:http';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';

@@ -3,7 +3,7 @@
 
 // The canvas repaints only what went stale, many pieces a second while the mill runs. What it
 // shows after seconds of that is pixel for pixel what a repaint of the whole form shows.
-import { expect, test } from '@playwright/test';
+import { expect, test } from './support.js';
 import {
   TwipsPerPixel, expectNoErrors, near, openHeld, pass, picture, slider, stageScale,
 } from './support.js';

@@ -3,7 +3,7 @@
 
 // The running mill: the brake released, the sails and the stone turning, the wind set from the
 // keyboard, and the advisory above a wind of 75.
-import { expect, test } from '@playwright/test';
+import { expect, test } from './support.js';
 import {
   DarkBlue, Red, expectNoErrors, field, near, openHeld, pass, picture, samplesShowing, slider,
 } from './support.js';
