@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Molen developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Short notes of the page itself, outside the window's frame so that they never cover the
-// form: an error the page did not expect, and a new version that is ready.
+// Short notes of the page itself, in the frame's caption bar so that they never cover the
+// form's drawing: an error the page did not expect, and a new version that is ready.
 
 const Texts = {
-  error: 'Er ging iets mis op deze pagina. De molen draait door; laad de pagina opnieuw als iets niet werkt.',
-  update: 'Er is een nieuwe versie van de molen. Klik hier om hem te laden.',
+  error: 'Er ging iets mis; de molen draait door.',
+  update: 'Nieuwe versie klaar: klik om te laden.',
 };
 
 function noteList() {
@@ -14,7 +14,7 @@ function noteList() {
   if (!list) {
     list = Object.assign(document.createElement('div'), { className: 'notes' });
     list.setAttribute('role', 'status');
-    document.body.append(list);
+    document.querySelector('.caption-bar').append(list);
   }
   return list;
 }

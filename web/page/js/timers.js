@@ -9,11 +9,12 @@
 const RetryAfter = 100; // ms
 
 export class TimerBank {
-  // `onTick(id)` delivers the tick of timer `id`; whatever it throws is thrown on, after the
+  // `onTick(id)` delivers the tick of timer `id`; whatever it throws is thrown on, once the
   // timer is set again.
   constructor(onTick) {
     this.onTick = onTick;
     this.handles = new Map();
+    this.dues = new Map(); // of each running timer
   }
 
   // `timers`: {id, due} of each timer whose next tick moved, `due` null where it stopped; times
@@ -22,19 +23,28 @@ export class TimerBank {
     for (const { id, due } of timers) {
       clearTimeout(this.handles.get(id));
       this.handles.delete(id);
-      if (due !== null) this.arm(id, due - performance.now());
+      if (due === null) this.dues.delete(id);
+      else this.dues.set(id, due);
     }
+    for (const { id, due } of timers) if (due !== null) this.arm(id, due);
   }
 
-  arm(id, delay) {
+  arm(id, due) {
     const handle = setTimeout(() => {
       try {
         this.onTick(id);
       } finally {
-        // Not followed since: the tick did not reach the module, which still wants it.
-        if (this.handles.get(id) === handle) this.arm(id, RetryAfter);
+        this.armIfLost(id, handle);
       }
-    }, Math.max(0, delay));
+    }, Math.max(0, due - performance.now()));
     this.handles.set(id, handle);
+  }
+
+  // After the tick of `fired`: a running timer that the tick left unset is set again, for the
+  // time the module gave or, where its tick never reached the module, a moment from now.
+  armIfLost(id, fired) {
+    const handle = this.handles.get(id);
+    if (!this.dues.has(id) || (handle !== undefined && handle !== fired)) return;
+    this.arm(id, handle === fired ? performance.now() + RetryAfter : this.dues.get(id));
   }
 }
