@@ -8,17 +8,25 @@
 // The build writes this line: the cache's name and every file of the site with its digest.
 const Build = { cache: 'molen-unbuilt', files: [] };
 const Prefix = 'molen-';
+const Digests = new Map(Build.files.map(({ path, integrity }) => [path, integrity]));
 
-// Each file is checked against its digest, so that a host half-way through an update cannot
-// hand this build a file of another; anything missing fails the install and keeps the old one.
+// A file of this build from the host, checked against its digest so that a host half-way
+// through an update cannot hand this build a file of another. Only a whole, OK answer is kept;
+// one that came by a redirect is kept as a plain answer of its own, for a redirected answer
+// cannot serve a page's load.
+async function fetchFile(path) {
+  const response = await fetch(new Request(path, { cache: 'no-cache', integrity: Digests.get(path) }));
+  if (!response.ok) throw new Error(`${path}: ${response.status}`);
+  if (!response.redirected) return response;
+  const { status, statusText, headers } = response;
+  return new Response(await response.blob(), { status, statusText, headers });
+}
+
+// Anything missing fails the install and keeps the old build.
 async function precache() {
   const cache = await caches.open(Build.cache);
   try {
-    await Promise.all(Build.files.map(async ({ path, integrity }) => {
-      const response = await fetch(new Request(path, { cache: 'no-cache', integrity }));
-      if (!response.ok) throw new Error(`${path}: ${response.status}`);
-      await cache.put(path, response);
-    }));
+    await Promise.all(Build.files.map(async ({ path }) => cache.put(path, await fetchFile(path))));
   } catch (error) {
     await caches.delete(Build.cache);
     throw error;
@@ -31,12 +39,43 @@ async function dropOtherBuilds() {
     .map((name) => caches.delete(name)));
 }
 
-// A folder's address stands for its index.html, as the host serves it.
-async function fromCache(request) {
-  const url = new URL(request.url);
-  if (url.pathname.endsWith('/')) url.pathname += 'index.html';
+// The file of this build a request asks for, as the build's list names it; a folder's address
+// stands for its index.html, as the host serves it.
+function pathOf(request) {
+  const scope = new URL(self.registration.scope).pathname;
+  const { pathname } = new URL(request.url);
+  if (!pathname.startsWith(scope)) return null;
+  const path = pathname.slice(scope.length) || 'index.html';
+  return path.endsWith('/') ? `${path}index.html` : path;
+}
+
+async function matchesDigest(response, integrity) {
+  const digest = await crypto.subtle.digest('SHA-256', await response.clone().arrayBuffer());
+  return `sha256-${btoa(String.fromCharCode(...new Uint8Array(digest)))}` === integrity;
+}
+
+// The kept copy of a file of the build; one that no longer reads back as it was kept, or came
+// by a redirect, is fetched again.
+async function keptFile(path) {
   const cache = await caches.open(Build.cache);
-  return (await cache.match(url.href, { ignoreSearch: true })) ?? fetch(request);
+  const kept = await cache.match(path);
+  if (kept && !kept.redirected && (await matchesDigest(kept, Digests.get(path)))) return kept;
+  const fetched = await fetchFile(path);
+  await cache.put(path, fetched.clone());
+  return fetched;
+}
+
+// From the cache first; where that fails in any way, from the network as if there were no worker.
+async function serve(request) {
+  const path = pathOf(request);
+  if (path !== null && Digests.has(path)) {
+    try {
+      return await keptFile(path);
+    } catch (error) {
+      console.warn(`${path} served from the network:`, error.message);
+    }
+  }
+  return fetch(request);
 }
 
 self.addEventListener('install', (event) => event.waitUntil(precache()));
@@ -48,5 +87,5 @@ self.addEventListener('message', (event) => {
 self.addEventListener('fetch', (event) => {
   const { request } = event;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  event.respondWith(fromCache(request));
+  event.respondWith(serve(request));
 });

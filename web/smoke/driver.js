@@ -9,6 +9,11 @@
 
 const WaitLimit = 20_000; // ms: a wait that is not met by then fails the check
 
+function reportPolicyViolations() {
+  document.addEventListener('securitypolicyviolation', (event) => console.error(
+    `CSP violation: ${event.violatedDirective} refused ${event.blockedURI || 'inline'}`));
+}
+
 function driver(page, url, waitUntil) {
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
@@ -17,7 +22,11 @@ function driver(page, url, waitUntil) {
     errors,
     keyboard: page.keyboard,
     mouse: page.mouse,
-    open: () => page.goto(url),
+    // Every refusal of the page's Content-Security-Policy is an error of the page's.
+    open: async () => {
+      await (page.addInitScript ?? page.evaluateOnNewDocument).call(page, reportPolicyViolations);
+      return page.goto(url);
+    },
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     // Waits until `fn(arg)` is true in the page.
     until: (fn, arg) => waitUntil(fn, arg),

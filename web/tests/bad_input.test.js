@@ -5,8 +5,7 @@
 // at the slowest and the strongest wind: nothing reads "inf" or "nan", the next sail tick brings
 // the wind field back, sails and stone keep turning, and the page reports no error.
 import { readFileSync } from 'node:fs';
-import { expect, test } from '@playwright/test';
-import { expectNoErrors, field, openHeld, pass, slider } from './support.js';
+import { expect, expectNoErrors, field, openHeld, pass, slider, test } from './support.js';
 
 // The table the desktop's tests type too, each entry's text or a character repeated.
 const Table = JSON.parse(readFileSync(new URL('../../tests/data/bad_input.json', import.meta.url)));

@@ -3,8 +3,7 @@
 
 // Dotted lines stay dotted at any device pixel ratio: dots a stroke long, a stroke apart, each
 // stroke a whole number of device pixels.
-import { expect, test } from '@playwright/test';
-import { near, openHeld, picture } from './support.js';
+import { expect, near, openHeld, picture, test } from './support.js';
 
 const Magenta = [255, 0, 255];
 

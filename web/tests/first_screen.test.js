@@ -3,8 +3,7 @@
 
 // The first screen: braked, the advisory hidden, the banner at its start, the sliders at their
 // loaded values and the fields empty; at device pixel ratios 1 and 2.
-import { expect, test } from '@playwright/test';
-import { DarkBlue, Red, expectNoErrors, field, near, openHeld, picture, slider } from './support.js';
+import { DarkBlue, Red, expect, expectNoErrors, field, near, openHeld, picture, slider, test } from './support.js';
 
 for (const ratio of [1, 2]) {
   test.describe(`at device pixel ratio ${ratio}`, () => {

@@ -6,9 +6,8 @@
 // and no accessibility violation. What each screen shows is written to build-web/fit.json.
 import { mkdirSync, writeFileSync } from 'node:fs';
 import AxeBuilder from '@axe-core/playwright';
-import { expect, test } from '@playwright/test';
 import { Devices, contextOf } from './devices.js';
-import { Red, expectNoErrors, openHeld, picture, stageScale } from './support.js';
+import { Red, expect, expectNoErrors, openHeld, picture, stageScale, test } from './support.js';
 
 const Tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
 const fits = new Map(); // what each screen shows, by name

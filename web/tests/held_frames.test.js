@@ -8,8 +8,7 @@
 // animation frames wait in a queue of the test's own meanwhile. The work of a frame is counted,
 // not timed: the canvas calls it makes on the form's canvas and the area of the rectangles it
 // fills or clips to, in device pixels.
-import { expect, test } from '@playwright/test';
-import { expectNoErrors, near, pass, picture, slider, stageScale } from './support.js';
+import { expect, expectNoErrors, near, pass, picture, slider, stageScale, test } from './support.js';
 
 const Minute = 60_000;
 const Hold = 10 * Minute; // of the page's time; its ticks take some five minutes here

@@ -3,7 +3,7 @@
 
 // The site as its host sends it: every file with its type, compressed where it can be, the
 // page, manifest and worker never kept unasked, and the whole at most 250 KB with gzip.
-import { expect, test } from '@playwright/test';
+import { expect, test } from './support.js';
 import { request } from 'node:http';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -25,12 +25,14 @@ function fetchRaw(url, encoding) {
     request(url, { headers: { 'Accept-Encoding': encoding } }, (response) => {
       const chunks = [];
       response.on('data', (chunk) => chunks.push(chunk));
-      response.on('end', () => resolve({ headers: response.headers, body: Buffer.concat(chunks) }));
+      response.on('end', () => resolve({ status: response.statusCode, headers: response.headers,
+        body: Buffer.concat(chunks) }));
     }).on('error', reject).end();
   });
 }
 
-const files = siteFiles(site).filter((path) => !/\.(gz|br)$/.test(path));
+// The headers file is the host's, never sent (see security.mjs).
+const files = siteFiles(site).filter((path) => !/\.(gz|br)$/.test(path) && path !== '_headers');
 const extension = (path) => path.slice(path.lastIndexOf('.'));
 
 for (const encoding of ['gzip', 'br']) {
@@ -59,4 +61,34 @@ test('the whole site is at most 250 KB with gzip', async ({ baseURL }) => {
   for (const path of files) bytes += (await fetchRaw(new URL(path, baseURL), 'gzip')).body.length;
   console.log(`The site with gzip: ${(bytes / 1000).toFixed(1)} KB in ${files.length} files`);
   expect(bytes).toBeLessThanOrEqual(250_000);
+});
+
+// What any page should be sent with: a policy that lets in nothing but the site's own files and
+// makes no code at run time, nothing sniffed, no referrer, no feature, no frame, no opener.
+test('every answer comes with the headers that keep the page to itself', async ({ baseURL }) => {
+  for (const path of ['', 'index.html', 'sw.js', 'js/main.js', 'js/molen.wasm']) {
+    const { headers } = await fetchRaw(new URL(path, baseURL), 'gzip');
+    const policy = headers['content-security-policy'] ?? '';
+    expect(policy, path).toMatch(/(^|; )default-src 'none'/);
+    expect(policy, path).toMatch(/script-src 'self' 'wasm-unsafe-eval' 'sha256-/);
+    expect(policy, path).not.toMatch(/'unsafe-inline'|'unsafe-eval'/);
+    expect(policy, path).toContain("require-trusted-types-for 'script'");
+    expect(policy, path).toContain("frame-ancestors 'none'");
+    expect(headers['x-content-type-options'], path).toBe('nosniff');
+    expect(headers['referrer-policy'], path).toBe('no-referrer');
+    for (const feature of ['camera', 'microphone', 'geolocation', 'usb', 'payment'])
+      expect(headers['permissions-policy'], path).toContain(`${feature}=()`);
+    expect(headers['cross-origin-opener-policy'], path).toBe('same-origin');
+  }
+  expect((await fetchRaw(new URL('_headers', baseURL), 'gzip')).status).toBe(404); // the host's alone
+});
+
+// The page keeps the same policy where a host sends none, but for frames, which only a header
+// can refuse; and the module makes no code at run time, which that policy would refuse.
+test('the page carries its policy, and its script makes no code at run time', async ({ baseURL }) => {
+  const page = readFileSync(join(site, 'index.html'), 'utf8');
+  const meta = page.match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)?.[1];
+  const { headers } = await fetchRaw(baseURL, 'gzip');
+  expect(`${meta}; frame-ancestors 'none'`).toBe(headers['content-security-policy']);
+  expect(readFileSync(join(site, 'js/main.js'), 'utf8')).not.toMatch(/new Function|\beval\(/);
 });

@@ -3,12 +3,11 @@
 
 // The page as an app a browser installs: Chromium's own verdict, the manifest's names and
 // colours against what the page shows, and icons of the sizes the manifest gives.
-import { expect, test } from '@playwright/test';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromiumOptions } from '../playwright.config.js';
-import { picture } from './support.js';
+import { expect, picture, test } from './support.js';
 
 async function open(page) {
   await page.goto('/');

@@ -6,8 +6,7 @@
 // The minutes pass in Chromium's virtual time, which runs the timers back to back while the
 // animation frames, and so the painting, come as the browser's own: five minutes of ticks take
 // about one minute.
-import { expect, test } from '@playwright/test';
-import { expectNoErrors, field, slider } from './support.js';
+import { expect, expectNoErrors, field, slider, test } from './support.js';
 
 const Minute = 60_000;
 // The first two minutes let the engine's compiled code and type feedback settle, which grow

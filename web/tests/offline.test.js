@@ -4,14 +4,13 @@
 // The page without a network: the first load runs without a service worker and leaves one
 // behind that brings the whole mill back offline; a new build on the host serves the load after
 // the one that found it, whole, and a build whose files do not match is never taken up.
-import { expect, test } from '@playwright/test';
 import { spawn } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { compressSite } from '../tools/compress.mjs';
 import { writeWorker } from '../tools/precache.mjs';
-import { Red, picture } from './support.js';
+import { Red, expect, picture, test } from './support.js';
 
 const button = (page, name) => page.getByRole('button', { name });
 const caches = (page) => page.evaluate(() => window.caches.keys());

@@ -3,9 +3,8 @@
 
 // The canvas repaints only what went stale, many pieces a second while the mill runs. What it
 // shows after seconds of that is pixel for pixel what a repaint of the whole form shows.
-import { expect, test } from '@playwright/test';
 import {
-  TwipsPerPixel, expectNoErrors, near, openHeld, pass, picture, slider, stageScale,
+  TwipsPerPixel, expect, expectNoErrors, near, openHeld, pass, picture, slider, stageScale, test,
 } from './support.js';
 
 // The banner keeps scrolling while the brake is on: its band, from the top of the client area

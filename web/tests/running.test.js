@@ -3,9 +3,9 @@
 
 // The running mill: the brake released, the sails and the stone turning, the wind set from the
 // keyboard, and the advisory above a wind of 75.
-import { expect, test } from '@playwright/test';
 import {
-  DarkBlue, Red, expectNoErrors, field, near, openHeld, pass, picture, samplesShowing, slider,
+  DarkBlue, Red, expect, expectNoErrors, field, near, openHeld, pass, picture, samplesShowing, slider,
+  test,
 } from './support.js';
 
 const HubX = 5000;

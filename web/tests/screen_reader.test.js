@@ -5,8 +5,7 @@
 // time it appears; the readouts as plain text to read when asked; the button named by its
 // caption; and no accessibility violation that axe-core finds, braked or running.
 import AxeBuilder from '@axe-core/playwright';
-import { expect, test } from '@playwright/test';
-import { expectNoErrors, openHeld, pass, slider } from './support.js';
+import { expect, expectNoErrors, openHeld, pass, slider, test } from './support.js';
 
 const Advice = 'Zwichten is aangeraden';
 const LiveRoles = ['status', 'alert', 'log', 'marquee', 'timer'];

@@ -3,8 +3,7 @@
 
 // On a slow phone the button is on the screen, and takes a press, a while before the first
 // frame is painted and the timers start: what the user did by then counts.
-import { expect, test } from '@playwright/test';
-import { expectNoErrors, field } from './support.js';
+import { expect, expectNoErrors, field, test } from './support.js';
 
 test('a press of the button before the first frame releases the brake all the same', async ({ page }) => {
   const errors = [];

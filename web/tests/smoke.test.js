@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The smoke checks that every engine runs (../smoke/checks.js), here in Chromium, in real time.
-import { test } from '@playwright/test';
+import { test } from './support.js';
 import { Checks, runCheck } from '../smoke/checks.js';
 import { playwrightDriver } from '../smoke/driver.js';
 

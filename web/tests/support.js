@@ -3,7 +3,46 @@
 
 // Opening the page on a held clock, so that every tick comes when a test lets time pass, and
 // reading the pixels of the form's client area at points given in twips.
-import { expect } from '@playwright/test';
+import { test as base, expect } from '@playwright/test';
+
+export { expect };
+
+// The page's Content-Security-Policy must never refuse anything the page itself does: every
+// test's pages report each violation, and a test that met one fails. `violations` gathers
+// them over the whole run of a worker.
+const violations = [];
+const Watched = new WeakSet();
+
+function reportViolations() {
+  document.addEventListener('securitypolicyviolation', (event) => console.error(
+    `CSP violation: ${event.violatedDirective} refused ${event.blockedURI || 'inline'}`));
+}
+
+async function watchPolicy(context) {
+  if (Watched.has(context)) return context;
+  Watched.add(context);
+  await context.addInitScript(reportViolations);
+  const refused = /CSP violation|Content.Security.Policy|Trusted ?Type/i;
+  context.on('console', (message) => refused.test(message.text()) && violations.push(message.text()));
+  context.on('weberror', (error) => refused.test(String(error.error())) && violations.push(String(error.error())));
+  return context;
+}
+
+// Every browser context, the test's own and those a test makes, is watched.
+export const test = base.extend({
+  browser: [async ({ browser }, use) => {
+    const newContext = browser.newContext.bind(browser);
+    browser.newContext = async (options) => watchPolicy(await newContext(options));
+    await use(browser);
+    console.log(`Content-Security-Policy violations over this run: ${violations.length}`);
+  }, { scope: 'worker' }],
+  context: async ({ context }, use) => use(await watchPolicy(context)),
+  policyKept: [async ({}, use) => {
+    const before = violations.length;
+    await use();
+    expect(violations.slice(before), 'the page broke its own Content-Security-Policy').toEqual([]);
+  }, { auto: true }],
+});
 
 export const TwipsPerPixel = 15;
 export const Red = [255, 0, 0];

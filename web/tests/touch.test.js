@@ -4,9 +4,8 @@
 // A finger on a phone held sideways: it drags the wind slider's thumb, taps its arrows and its
 // track, held on an arrow repeats as a held mouse button does, taps the button and a field. The
 // arrows take a finger 24 CSS pixels along the bar at the form's own size.
-import { expect, test } from '@playwright/test';
 import { Devices, contextOf } from './devices.js';
-import { expectNoErrors, field, openHeld, pass, slider } from './support.js';
+import { expect, expectNoErrors, field, openHeld, pass, slider, test } from './support.js';
 
 const centre = async (locator) => {
   const box = await locator.boundingBox();

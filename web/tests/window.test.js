@@ -3,8 +3,7 @@
 
 // The frame as a window: resized by its corner, the banner comes back in at its right edge;
 // the keyboard reaches every control in the desktop's tab order; the sliders act as sliders.
-import { expect, test } from '@playwright/test';
-import { DarkBlue, expectNoErrors, near, openHeld, pass, picture, slider } from './support.js';
+import { DarkBlue, expect, expectNoErrors, near, openHeld, pass, picture, slider, test } from './support.js';
 
 let errors;
 test.beforeEach(async ({ page }) => {

@@ -17,10 +17,14 @@ function replaceOnce(page, from, to) {
 const escapeHtml = (text) =>
   text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 
-// `site`: the assembled site; `firstFit`: the bundled fitting script; `facts`: see formFacts.
-export function inlineFirstPaint(site, firstFit, { caption, clientArea, formColour }) {
+// `site`: the assembled site; `scripts`: the bundled scripts written into the page, by the
+// name the page gives them (js/first_fit.js, ...); `facts`: see formFacts. The client area's
+// size and colour are a rule of the style sheet, not a style attribute, which the page's
+// Content-Security-Policy would refuse.
+export function inlineFirstPaint(site, scripts, { caption, clientArea, formColour }) {
   const path = join(site, 'index.html');
-  const css = readFileSync(join(site, 'style.css'), 'utf8');
+  const css = readFileSync(join(site, 'style.css'), 'utf8') +
+    `.client { width: ${clientArea.width}px; height: ${clientArea.height}px; background: ${formColour}; }\n`;
   const svg = readFileSync(join(site, 'molen.svg'));
   let page = readFileSync(path, 'utf8');
   page = replaceOnce(page, '<link rel="stylesheet" href="style.css">', `<style>\n${css}</style>`);
@@ -28,10 +32,9 @@ export function inlineFirstPaint(site, firstFit, { caption, clientArea, formColo
     `<img class="icon" src="data:image/svg+xml;base64,${svg.toString('base64')}"`);
   page = replaceOnce(page, '<title></title>', `<title>${escapeHtml(caption)}</title>`);
   page = replaceOnce(page, 'id="caption"></h1>', `id="caption">${escapeHtml(caption)}</h1>`);
-  page = replaceOnce(page, '<div class="client" style="width: 0; height: 0">',
-    `<div class="client" style="width: ${clientArea.width}px; height: ${clientArea.height}px; ` +
-    `background: ${formColour}">`);
-  page = replaceOnce(page, '<script src="js/first_fit.js"></script>',
-    `<script>${readFileSync(firstFit, 'utf8').trim()}</script>`);
+  for (const [name, bundle] of Object.entries(scripts)) {
+    page = replaceOnce(page, `<script src="${name}"></script>`,
+      `<script>${readFileSync(bundle, 'utf8').trim()}</script>`);
+  }
   writeFileSync(path, page);
 }

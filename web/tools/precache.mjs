@@ -18,8 +18,10 @@ export function siteFiles(site) {
 }
 
 export function writeWorker(site, source) {
-  // The compressed copies are the same files to a browser, and the worker stands for itself.
-  const files = siteFiles(site).filter((path) => path !== Worker && !/\.(gz|br)$/.test(path)).map((path) => {
+  // The compressed copies are the same files to a browser, the worker stands for itself, and
+  // the headers file is for the host alone.
+  const kept = (path) => path !== Worker && path !== '_headers' && !/\.(gz|br)$/.test(path);
+  const files = siteFiles(site).filter(kept).map((path) => {
     const digest = createHash('sha256').update(readFileSync(join(site, path))).digest('base64');
     return { path, integrity: `sha256-${digest}` };
   });

@@ -16,25 +16,30 @@ import { TimerBank } from './timers.js';
 
 // The page is built in a few tasks, none long enough to keep a phone from answering a touch.
 export async function openPage(frame) {
-  const [{ module, mill }] = await Promise.all([openMill(), loadFaces()]);
+  const arrived = openMill().catch((cause) => {
+    throw Object.assign(new Error('the module did not arrive', { cause }), { failure: 'network' });
+  });
+  const [{ module, mill }] = await Promise.all([arrived, loadFaces()]);
   await nextTask();
   const client = frame.querySelector('.client');
   const canvas = new FormCanvas(client.querySelector('canvas'), mill);
   const readouts = new Readouts(frame.querySelector('.readouts'), mill.liveTexts(),
     module.AdviceId);
   const timers = new TimerBank((id) => show(mill.tick(id, performance.now())));
+  canvas.repaintWhenRestored();
   const controls = new WindowedControls(client, mill.windowed(), {
     onInput: (id, text) => show(mill.setText(id, text)),
     onValue: (id, value) => show(mill.setValue(id, value)),
     onClick: () => show(mill.press(performance.now())),
   });
-  // What an input changed, shown: the controls and texts, the timers set anew, the stale part
-  // of the canvas. A procedure that an error ended early is logged quietly, as the desktop does.
+  // What an input changed, shown: the timers set anew first, so that nothing below can keep a
+  // timer from its next tick, then the controls and texts and the stale part of the canvas. A
+  // procedure that an error ended early is logged quietly, as the desktop does.
   function show(changes) {
-    for (const state of changes.controls) controls.sync(state);
-    for (const state of changes.texts) readouts.follow(state, changes.adviceAppeared);
     timers.follow(changes.timers);
     if (changes.stale) canvas.invalidate();
+    for (const state of changes.controls) controls.sync(state);
+    for (const state of changes.texts) readouts.follow(state, changes.adviceAppeared);
     if (changes.error) console.debug(changes.error);
   }
   // The canvas is sized and shown once the form has been painted off screen below.
@@ -84,7 +89,9 @@ async function paintInBands(mill, ratio) {
   return offScreen;
 }
 
-// The shipped face in the weights the form uses, loaded before the first paint.
+// The shipped face in the weights the form uses, loaded before the first paint. Where it does
+// not arrive, the form is measured and drawn in the browser's own face.
 function loadFaces() {
-  return Promise.all([400, 700].map((weight) => document.fonts.load(cssFont(weight, 11))));
+  return Promise.all([400, 700].map((weight) => document.fonts.load(cssFont(weight, 11))))
+    .catch((error) => console.info('The caption face did not arrive:', error.message));
 }

@@ -88,6 +88,7 @@ export class FormCanvas {
     const size = `${width}x${height}@${ratio}`;
     if (size === this.size) return false;
     this.size = size;
+    this.area = { width, height };
     this.ratio = ratio;
     const device = this.mill.deviceArea(width, height, ratio);
     Object.assign(this.element, { width: device.width, height: device.height });
@@ -107,6 +108,17 @@ export class FormCanvas {
       this.mill.expose(0, 0, width, height);
       this.invalidate();
     }
+  }
+
+  // A context the browser lost (as when the graphics card is reset) comes back blank: all of the
+  // form is painted again, its rings' layers too.
+  repaintWhenRestored() {
+    this.element.addEventListener('contextrestored', () => {
+      this.backend = backend(this.context);
+      if (!this.area) return;
+      this.mill.expose(0, 0, this.area.width, this.area.height);
+      this.invalidate();
+    });
   }
 
   // Something may have gone stale: the next animation frame paints it.

@@ -39,17 +39,25 @@ function roomAround({ box }, views) {
 
 // Each maker gives the control's element and how it shows a ControlState: `handlers` has
 // onInput(id, text), onValue(id, value) and onClick(id), for what the user does.
+// The desktop's line edits take this many UTF-16 units at most, as a field here does.
+const FieldLength = 32767;
+
+// What the module keeps of a text: it crosses as UTF-8, in which a lone surrogate becomes U+FFFD.
+const asModuleKeeps = (text) => text.replace(/\p{Surrogate}/gu, '\uFFFD');
+
 function createField(view, { onInput }) {
   const field = Object.assign(document.createElement('input'), {
     type: 'text', name: view.name, className: 'text-box', spellcheck: false, autocomplete: 'off',
+    maxLength: FieldLength,
   });
   Object.assign(field.style, {
     font: fontOf(view), color: view.foreColor, backgroundColor: view.backColor, textAlign: view.textAlign,
   });
   if (view.accessibleName) field.setAttribute('aria-label', view.accessibleName);
-  field.addEventListener('input', () => onInput(view.state.id, field.value));
+  field.addEventListener('input', () => onInput(view.state.id, asModuleKeeps(field.value)));
+  // The field keeps exactly what the user typed, unless the module's text is another.
   return { element: field, sync: ({ text, visible }) => {
-    if (field.value !== text) field.value = text;
+    if (asModuleKeeps(field.value) !== text) field.value = text;
     field.hidden = !visible;
   } };
 }

@@ -20,7 +20,7 @@ export function openFrame(frame, mill, onResize) {
   const [width, height] = [frame.offsetWidth, frame.offsetHeight];
   frame.style.width = `${width}px`;
   frame.style.height = `${height}px`;
-  client.style.width = client.style.height = '';
+  client.style.width = client.style.height = 'auto';
   keepFocusInside(frame);
 }
 
@@ -39,13 +39,16 @@ export function dragToResize(frame, stage) {
       frame.style.width = size(start.w, moved.clientX - start.x, MinWidth, room.width);
       frame.style.height = size(start.h, moved.clientY - start.y, MinHeight, room.height);
     };
+    // Let go, or the capture lost (the window lost the focus, say): the frame is no longer held.
+    const drag = new AbortController();
     const stop = () => {
-      grip.removeEventListener('pointermove', move);
+      drag.abort();
       stage.hold(false);
     };
-    grip.addEventListener('pointermove', move);
-    grip.addEventListener('pointerup', stop, { once: true });
-    grip.addEventListener('pointercancel', stop, { once: true });
+    const { signal } = drag;
+    grip.addEventListener('pointermove', move, { signal });
+    for (const type of ['pointerup', 'pointercancel', 'lostpointercapture']) grip.addEventListener(type, stop, { signal });
+    window.addEventListener('blur', stop, { signal });
   });
 }
 

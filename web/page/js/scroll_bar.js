@@ -122,7 +122,8 @@ export class ScrollBar {
     });
   }
 
-  // The bar takes the focus and hears the pointer's moves until it is let go.
+  // The bar takes the focus and hears the pointer's moves until it is let go, or until the
+  // window loses the focus or is hidden: the release then never comes to the page.
   press(event, onMove, onStop = () => {}) {
     event.preventDefault();
     this.element.focus({ preventScroll: true });
@@ -131,8 +132,9 @@ export class ScrollBar {
       onStop();
       moves.abort();
     };
-    window.addEventListener('pointermove', onMove, { signal: moves.signal });
-    window.addEventListener('pointerup', stop, { signal: moves.signal });
-    window.addEventListener('pointercancel', stop, { signal: moves.signal });
+    const { signal } = moves;
+    window.addEventListener('pointermove', onMove, { signal });
+    for (const type of ['pointerup', 'pointercancel', 'blur']) window.addEventListener(type, stop, { signal });
+    document.addEventListener('visibilitychange', () => document.hidden && stop(), { signal });
   }
 }

@@ -6,7 +6,8 @@
 
 export const FaceName = 'Liberation Sans';
 
-export const cssFont = (weight, pixelSize) => `${weight} ${pixelSize}px "${FaceName}"`;
+// Where the shipped face did not arrive, the browser's own sans-serif face stands in.
+export const cssFont = (weight, pixelSize) => `${weight} ${pixelSize}px "${FaceName}", sans-serif`;
 
 // advance(text, weight, pixelSize) and metrics(weight, pixelSize), in device pixels.
 export function textMeasure() {
