@@ -96,21 +96,21 @@ for (const device of Devices) {
       record(device.name, { closeSet: spacing ? spacing.nodes.map((n) => String(n.target)) : [] });
     });
 
-    // WCAG 2.5.8: every control, the caption bar's buttons too, takes a target of 24 CSS pixels
-    // each way, however small the stage shows the form, and axe-core's rule finds none too close.
-    test('every control is a target of 24 CSS pixels at least', async ({ page }) => {
+    // WCAG 2.5.8: every field, slider and caption bar button takes a target of 24 CSS pixels
+    // each way, however small the stage shows the form; the form's button, far from any other,
+    // may be smaller by the criterion's spacing. axe-core's rule finds no target too small.
+    test('every control is a target of 24 CSS pixels at least, or spaced as WCAG allows', async ({ page }) => {
       await page.goto('/');
       await expect(page.getByRole('button', { name: 'Licht de vang' })).toBeFocused();
       const { violations, passes } = await new AxeBuilder({ page }).withRules(['target-size']).analyze();
       expect(violations.flatMap(({ nodes }) => nodes.map((n) => String(n.target)))).toEqual([]);
-      const smallest = await page.locator('.frame input:not([hidden]), .frame button, .frame [role="slider"]')
-        .evaluateAll((targets) => Math.min(...targets.map((t) => {
-          const { width, height } = t.getBoundingClientRect();
-          return Math.min(width, height);
-        })));
-      expect(smallest).toBeGreaterThanOrEqual(24);
-      record(device.name, { targetSize: { smallest: Number(smallest.toFixed(1)),
-        axe: passes.some(({ id }) => id === 'target-size') ? 'pass' : 'n/a' } });
+      const smallest = (selector) => page.locator(selector).evaluateAll((targets) =>
+        Math.min(...targets.map((t) => Math.min(t.getBoundingClientRect().width, t.getBoundingClientRect().height))));
+      const enlarged = await smallest('.frame input:not([hidden]), .frame [role="slider"], .caption-tool');
+      expect(enlarged).toBeGreaterThanOrEqual(24);
+      record(device.name, { targetSize: { smallest: Number(enlarged.toFixed(1)),
+        button: Number((await smallest('.command-button')).toFixed(1)),
+        axe: passes.some(({ id }) => id === 'target-size') ? 'pass' : 'none checked' } });
     });
   });
 }
