@@ -39,6 +39,11 @@ class MillPage {
     emscripten::val press(double now) { return report(session_.press(now)); }
     emscripten::val setText(int id, std::string text);
     emscripten::val setValue(int id, int value);
+    // The user stops the banner or lets it move on (see MillSession::setBannerMoving).
+    emscripten::val setBannerMoving(bool moving, double now) {
+        return report(session_.setBannerMoving(moving, now));
+    }
+    bool bannerMoving() const { return session_.bannerMoving(); }
 
     // A client area of `width` x `height` CSS pixels in device pixels at `devicePixelRatio`:
     // the size of the canvas that shows it.

@@ -8,6 +8,7 @@
 #include "control_view.h"
 #include "mill_page.h"
 #include "model/form1.h"
+#include "session/form_facts.h"
 
 #include <emscripten/bind.h>
 
@@ -74,9 +75,20 @@ void bindMillPage() {
         .function("press", &MillPage::press)
         .function("setText", &MillPage::setText)
         .function("setValue", &MillPage::setValue)
+        .function("setBannerMoving", &MillPage::setBannerMoving)
+        .function("bannerMoving", &MillPage::bannerMoving)
         .function("deviceArea", &MillPage::deviceArea)
         .function("expose", &MillPage::expose)
         .function("paint", &MillPage::paint);
+}
+
+// The banner's stop as every host offers it: {name, hint, key}, the key a DOM `event.key`.
+val bannerStop() {
+    val stop = val::object();
+    stop.set("name", std::string(BannerStopName));
+    stop.set("hint", std::string(BannerStopHint));
+    stop.set("key", std::string(BannerStopKey));
+    return stop;
 }
 
 } // namespace
@@ -84,6 +96,7 @@ void bindMillPage() {
 EMSCRIPTEN_BINDINGS(molen) {
     // The live text that assistive technology announces as it appears.
     constant("AdviceId", static_cast<int>(form1::Advice.id));
+    function("bannerStop", &bannerStop);
     bindDrawing();
     bindControlView();
     bindMillPage();

@@ -79,7 +79,7 @@ async function openCounting(page) {
   await page.clock.pauseAt(1000);
   await page.addInitScript(holdFrames);
   await page.goto('/');
-  await expect(page.getByRole('button')).toBeFocused();
+  await expect(page.getByRole('button', { name: 'Licht de vang' })).toBeFocused();
   await page.clock.runFor(20);
   return errors;
 }

@@ -59,7 +59,7 @@ export async function openHeld(page, { fitted = false } = {}) {
   await page.clock.pauseAt(1000);
   await page.goto('/');
   // The page is up once its button takes the focus; it starts its timers at the same moment.
-  await expect(page.getByRole('button')).toBeFocused();
+  await expect(page.getByRole('button', { name: 'Licht de vang' })).toBeFocused();
   if (!fitted) await fitAtOwnSize(page);
   await page.clock.runFor(20); // one banner tick and a frame: the first screen is painted
   return errors;

@@ -104,7 +104,7 @@ test.describe('on a phone held upright', () => {
     const errors = await openHeld(page, { fitted: true });
     // Above HScroll1 (720, 5280, 1815 x 375) only labels; below it Text4 31 form pixels away.
     const ratio = await slider(page, 'Overbrengings factor ').boundingBox();
-    const button = await page.getByRole('button').boundingBox();
+    const button = await page.getByRole('button', { name: 'Licht de vang' }).boundingBox();
     for (const [box, owner] of [[ratio, '[role="slider"]'], [button, 'button']]) {
       // How far up and down from the middle of the control a finger still lands on it.
       const span = await page.evaluate(({ x, y, owner }) => {

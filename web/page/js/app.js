@@ -6,13 +6,20 @@
 
 import { openMill } from './mill.js';
 import { FormCanvas } from './canvas.js';
+import { bannerStop, captionTools } from './caption_tools.js';
 import { WindowedControls } from './controls.js';
 import { dragToResize, openFrame } from './frame.js';
 import { fitStage } from './fit.js';
 import { Readouts } from './readouts.js';
+import { reachFor } from './reach.js';
 import { nextTask } from './tasks.js';
 import { cssFont } from './text.js';
 import { TimerBank } from './timers.js';
+import { zoomView } from './zoom.js';
+
+// The canvas's backing store at most, in device pixels (64 MB): zoomed far in on a large
+// screen, the form is painted at the ratio that fills it and stretched the rest of the way.
+const MostCanvasPixels = 4096 * 4096;
 
 // The page is built in a few tasks, none long enough to keep a phone from answering a touch.
 export async function openPage(frame) {
@@ -32,6 +39,8 @@ export async function openPage(frame) {
     onValue: (id, value) => show(mill.setValue(id, value)),
     onClick: () => show(mill.press(performance.now())),
   });
+  const tools = captionTools(frame);
+  const stop = bannerStop(tools, module, mill, show);
   // What an input changed, shown: the timers set anew first, so that nothing below can keep a
   // timer from its next tick, then the controls and texts and the stale part of the canvas. A
   // procedure that an error ended early is logged quietly, as the desktop does.
@@ -57,16 +66,22 @@ export async function openPage(frame) {
     size = { width, height };
     showCanvas();
   });
+  const { width: formWidth, height: formHeight } = mill.clientArea();
+  const most = Math.sqrt(MostCanvasPixels / (formWidth * formHeight));
   const stage = fitStage(frame, (scale, fitted) => {
-    ratio = fitted;
+    ratio = Math.min(fitted, most);
+    reachFor(controls.placed, scale);
+    tools.fit(scale);
     showCanvas();
   });
   dragToResize(frame, stage);
+  zoomView(frame, stage, tools);
   offScreen = await paintInBands(mill, ratio);
   ready = true;
   showCanvas();
   controls.button.focus();
   show(mill.start(performance.now()));
+  stop.standStillIfAsked(); // before the banner's first tick
 }
 
 // The whole form painted off screen, a band a task, in tasks short enough to keep a phone

@@ -7,9 +7,12 @@
 import { ScrollBar } from './scroll_bar.js';
 import { cssFont } from './text.js';
 
+// At its painted box, and a fields' or slider's reach round it (see reach.js).
 function place(element, { box }) {
   Object.assign(element.style, {
-    left: `${box.left}px`, top: `${box.top}px`, width: `${box.width}px`, height: `${box.height}px`,
+    left: `${box.left}px`, top: `${box.top}px`,
+    width: `calc(${box.width}px + var(--reach-left, 0px) + var(--reach-right, 0px))`,
+    height: `calc(${box.height}px + var(--reach-top, 0px) + var(--reach-bottom, 0px))`,
   });
 }
 
@@ -86,9 +89,11 @@ export class WindowedControls {
   // button is `button`.
   constructor(container, views, handlers) {
     this.syncs = new Map();
+    this.placed = []; // {element, view} of each
     for (const view of views) {
       const { element, sync } = Makers[view.kind](view, handlers);
       place(element, view);
+      this.placed.push({ element, view });
       for (const [side, room] of Object.entries(roomAround(view, views)))
         element.style.setProperty(`--room-${side}`, `${Math.min(room, 1000)}px`);
       container.append(element);

@@ -56,7 +56,7 @@ export function dragToResize(frame, stage) {
 function keepFocusInside(frame) {
   frame.addEventListener('keydown', (event) => {
     if (event.key !== 'Tab') return;
-    const stops = [...frame.querySelectorAll('[tabindex="0"], input:not([hidden]), button')];
+    const stops = [...frame.querySelectorAll('[tabindex="0"], input:not([hidden]), button:not([tabindex="-1"])')];
     const [first, last] = [stops[0], stops[stops.length - 1]];
     if (!event.shiftKey && document.activeElement === last) first.focus();
     else if (event.shiftKey && document.activeElement === first) last.focus();
