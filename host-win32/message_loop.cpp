@@ -12,6 +12,23 @@
 #endif
 
 namespace molen::win32 {
+namespace {
+
+// The timer wakes the loop this long before a tick is due, and the loop yields the rest of the
+// way: a wait ends up to a millisecond late on some systems (Wine's server counts whole ones).
+constexpr double WakeAhead = 2;
+
+// Yields until `due`, as long as no message is waiting and the tick is near.
+void yieldUntil(double due) {
+    for (double now = steadyMilliseconds(); now < due && now > due - WakeAhead - 1;
+         now = steadyMilliseconds()) {
+        if (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0)
+            return;
+        SwitchToThread();
+    }
+}
+
+} // namespace
 
 double steadyMilliseconds() {
     static const double perMillisecond = [] {
@@ -55,8 +72,11 @@ void MessageLoop::wakeAt(std::optional<double> due) {
 
 int MessageLoop::run(const Hooks& hooks) {
     for (;;) {
-        wakeAt(hooks.nextDue());
+        const std::optional<double> due = hooks.nextDue();
+        wakeAt(due ? std::optional(*due - WakeAhead) : std::nullopt);
         MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (due)
+            yieldUntil(*due);
         hooks.tickDue();
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
