@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A memory picture of a window, painted in the window's own device pixels, of which the part
-// painted is copied to it in one piece when it goes: the window never shows a half-painted frame.
+// A memory picture of the window, painted in the window's own device pixels, of which each part
+// painted is copied to the window in one piece: the window never shows a half-painted frame. Kept
+// from one paint to the next, and made anew only when the window outgrows it.
 #pragma once
 
 #include "drawing/geometry.h"
@@ -14,21 +15,23 @@ namespace molen::win32 {
 
 class BackBuffer {
   public:
-    // A picture of `size` for the pixels `area` of `target`, to paint through dc(), which paints
-    // nothing outside `area`.
-    BackBuffer(HDC target, SIZE size, const drawing::Rect& area);
-    ~BackBuffer(); // copies the picture to the target
+    BackBuffer() = default;
+    ~BackBuffer();
     BackBuffer(const BackBuffer&) = delete;
     BackBuffer& operator=(const BackBuffer&) = delete;
 
-    HDC dc() const { return dc_; }
+    // The picture, at least `size`, to paint the pixels `area` on and nothing outside them.
+    HDC begin(SIZE size, const drawing::Rect& area);
+    // Copies `area`, as painted, to `target`.
+    void show(HDC target, const drawing::Rect& area) const;
 
   private:
-    HDC target_;
-    drawing::Rect area_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    void release();
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    SIZE size_{0, 0};
 };
 
 } // namespace molen::win32

@@ -16,7 +16,7 @@ namespace {
 
 // The timer wakes the loop this long before a tick is due, and the loop yields the rest of the
 // way: a wait ends up to a millisecond late on some systems (Wine's server counts whole ones).
-constexpr double WakeAhead = 2;
+constexpr double WakeAhead = 1.5;
 
 // Yields until `due`, as long as no message is waiting and the tick is near.
 void yieldUntil(double due) {
@@ -86,6 +86,7 @@ int MessageLoop::run(const Hooks& hooks) {
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }
+            hooks.tickDue(); // a flood of input delays no tick
         }
     }
 }

@@ -4,7 +4,6 @@
 
 #include "host-win32/mill_window.h"
 
-#include "host-win32/back_buffer.h"
 #include "host-win32/gdi_painter.h"
 #include "host-win32/resource_ids.h"
 #include "host-win32/wide_text.h"
@@ -138,14 +137,15 @@ void MillWindow::paint() {
     if (!dirty.empty()) {
         RECT client;
         GetClientRect(window_, &client);
-        BackBuffer buffer(screen, {client.right, client.bottom}, dirty);
+        HDC dc = buffer_.begin({client.right, client.bottom}, dirty);
         // The logical pixels that hold any part of the device pixels to paint.
         const double r = ratio();
         const int left = int(std::floor(dirty.left / r)), top = int(std::floor(dirty.top / r));
         const drawing::Rect logical{left, top, int(std::ceil((dirty.left + dirty.width) / r)) - left,
                                     int(std::ceil((dirty.top + dirty.height) / r)) - top};
-        GdiTextMeasure measure(buffer.dc());
-        paintDisplayList(buffer.dc(), session_.paint({&logical, 1}, r, measure));
+        GdiTextMeasure measure(dc);
+        paintDisplayList(dc, session_.paint({&logical, 1}, r, measure));
+        buffer_.show(screen, dirty);
     }
     EndPaint(window_, &ps);
 }

@@ -7,6 +7,7 @@
 // of the form's logical pixels, its dots per inch over 96.
 #pragma once
 
+#include "host-win32/back_buffer.h"
 #include "host-win32/message_loop.h"
 #include "host-win32/native_controls.h"
 #include "session/mill_session.h"
@@ -51,6 +52,7 @@ class MillWindow {
     UINT dpi_ = 96;
     std::unique_ptr<NativeControls> controls_;
     MessageLoop loop_;
+    BackBuffer buffer_;
 };
 
 } // namespace molen::win32

@@ -6,17 +6,22 @@
 // colours of this system, for a check that compares it with the window on screen:
 //   size WIDTH HEIGHT
 //   banner TOP HEIGHT                      (the rows the scrolling banner runs along)
+//   control NAME LEFT TOP WIDTH HEIGHT     (each shown text field, scroll bar and button)
+//   sail X Y LENGTH R G B                  (the sail that turns first: its hub, length, colour)
 //   fill LEFT TOP WIDTH HEIGHT R G B
 //   span Y LEFT LENGTH R G B
 //   ring CX CY RX RY WIDTH R G B LEFT TOP WIDTH HEIGHT [R G B of the fill]
-//   caption LEFT TOP WIDTH HEIGHT R G B    (its box and background)
+//   caption LEFT TOP WIDTH HEIGHT R G B N  (its box, background and number of characters)
 #include "drawing/overloaded.h"
 #include "host-win32/gdi_painter.h"
 #include "model/form1.h"
 #include "model/initial_form.h"
+#include "session/form_facts.h"
 #include "session/mill_session.h"
 
+#include <cmath>
 #include <cstdio>
+#include <type_traits>
 
 namespace {
 
@@ -51,6 +56,10 @@ void print(const drawing::Operation& operation) {
                        std::printf("caption");
                        printRect(caption.clip);
                        printColour(win32::toColorRef(caption.background));
+                       std::size_t characters = 0;
+                       for (const drawing::CaptionLine& line : caption.lines)
+                           characters += line.text.size();
+                       std::printf(" %zu", characters);
                    },
                },
                operation);
@@ -66,6 +75,26 @@ int main() {
     std::printf("size %d %d\n", client.width, client.height);
     const drawing::Rect banner = session.grid().rect(session.form().get(form1::Label10));
     std::printf("banner %d %d\n", banner.top, banner.height);
+    for (const ControlId id : tabOrder(session.form())) {
+        const auto* field = std::get_if<TextBox>(&session.form().controls()[id].data);
+        if (field && !field->Visible)
+            continue;
+        std::visit(
+            [&](const auto& control) {
+                if constexpr (std::is_base_of_v<Box, std::decay_t<decltype(control)>>) {
+                    std::printf("control %s", session.form().controls()[id].Name.c_str());
+                    printRect(session.grid().rect(control));
+                    std::printf("\n");
+                }
+            },
+            session.form().controls()[id].data);
+    }
+    const Line& sail = session.form().get(form1::Line1);
+    const drawing::PixelGrid& grid = session.grid();
+    std::printf("sail %g %g %g", grid.pixels(sail.X1), grid.pixels(sail.Y1),
+                grid.pixels(std::hypot(sail.X2 - sail.X1, sail.Y2 - sail.Y1)));
+    printColour(win32::toColorRef(sail.BorderColor));
+    std::printf("\n");
     win32::GdiTextMeasure measure(GetDC(nullptr));
     for (const drawing::Operation& operation : session.paint({&client, 1}, 1, measure))
         print(operation);
