@@ -42,8 +42,8 @@ HDC BackBuffer::begin(SIZE size, const drawing::Rect& area) {
         bitmap_ = pictureOf(size_);
         previous_ = SelectObject(dc_, bitmap_);
     }
-    const HRGN clip = CreateRectRgn(area.left, area.top, area.left + area.width,
-                                    area.top + area.height);
+    const HRGN clip =
+        CreateRectRgn(area.left, area.top, area.left + area.width, area.top + area.height);
     SelectClipRgn(dc_, clip);
     DeleteObject(clip);
     return dc_;

@@ -63,7 +63,8 @@ void paintCaption(HDC dc, const drawing::Caption& caption) {
     fillRect(dc, caption.clip, toColorRef(caption.background));
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, caption.clip.left, caption.clip.top,
-                      caption.clip.left + caption.clip.width, caption.clip.top + caption.clip.height);
+                      caption.clip.left + caption.clip.width,
+                      caption.clip.top + caption.clip.height);
     SelectObject(dc, fontOf(caption.font, caption.pixelSize));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, toColorRef(caption.colour));

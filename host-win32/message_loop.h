@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <optional>
-
 #include <windows.h>
 
 namespace molen::win32 {

@@ -23,8 +23,11 @@ constexpr DWORD FrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD FrameExStyle = WS_EX_CONTROLPARENT; // the dialog keys move among its controls
 constexpr UINT_PTR ModalBeat = 1; // ticks while Windows' own loop moves or sizes the window
 
-// A procedure's error, or a fault of the host's own, is told to a debugger only: the program goes on.
-void logQuietly(const std::string& text) { OutputDebugStringW(widened("molen: " + text + "\n").c_str()); }
+// A procedure's error, or a fault of the host's own, is told to a debugger only: the program goes
+// on.
+void logQuietly(const std::string& text) {
+    OutputDebugStringW(widened("molen: " + text + "\n").c_str());
+}
 
 ATOM registerClass() {
     WNDCLASSEXW windowClass{};
@@ -72,7 +75,9 @@ NativeControls::Input MillWindow::userInput() {
                 showChanges(changes);
             },
             [this](ControlId id, int value) { showChanges(session_.scroll(id, value)); },
-            [this] { showChanges(session_.press(steadyMilliseconds())); }};
+            [this] {
+                showChanges(session_.press(steadyMilliseconds()));
+            }};
 }
 
 int MillWindow::run() {
@@ -82,7 +87,9 @@ int MillWindow::run() {
     SetFocus(controls_->handle(form1::Command1.id));
     showChanges(session_.start(steadyMilliseconds()));
     return loop_.run({[this] { return nextDue(); }, [this] { tickDue(); },
-                      [this](const MSG& message) { return handledKey(message); }});
+                      [this](const MSG& message) {
+                          return handledKey(message);
+                      }});
 }
 
 void MillWindow::showChanges(const Changes& changes) {
@@ -141,7 +148,8 @@ void MillWindow::paint() {
         // The logical pixels that hold any part of the device pixels to paint.
         const double r = ratio();
         const int left = int(std::floor(dirty.left / r)), top = int(std::floor(dirty.top / r));
-        const drawing::Rect logical{left, top, int(std::ceil((dirty.left + dirty.width) / r)) - left,
+        const drawing::Rect logical{left, top,
+                                    int(std::ceil((dirty.left + dirty.width) / r)) - left,
                                     int(std::ceil((dirty.top + dirty.height) / r)) - top};
         GdiTextMeasure measure(dc);
         paintDisplayList(dc, session_.paint({&logical, 1}, r, measure));
@@ -151,7 +159,8 @@ void MillWindow::paint() {
 }
 
 void MillWindow::resizeClient(UINT dpi) {
-    const drawing::Rect client = session_.grid().onDevice(dpi / 96.0).onDevice(session_.clientArea());
+    const drawing::Rect client =
+        session_.grid().onDevice(dpi / 96.0).onDevice(session_.clientArea());
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectExForDpi(&frame, FrameStyle, FALSE, FrameExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -164,8 +173,8 @@ void MillWindow::placeOnScreen() {
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT frame;
     GetWindowRect(window_, &frame);
-    const drawing::Point at = framePlacement(frame.right - frame.left, frame.bottom - frame.top,
-                                             toRect(monitor.rcWork));
+    const drawing::Point at =
+        framePlacement(frame.right - frame.left, frame.bottom - frame.top, toRect(monitor.rcWork));
     SetWindowPos(window_, nullptr, int(at.x), int(at.y), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -203,10 +212,15 @@ LRESULT CALLBACK MillWindow::procedure(HWND window, UINT message, WPARAM wParam,
 
 LRESULT MillWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: paint(); return 0;
-    case WM_ERASEBKGND: return 1; // the display list fills every exposed pixel
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the display list fills every exposed pixel
     case WM_SIZE:
-    case WM_MOVE: recordOuterWidth(); break;
+    case WM_MOVE:
+        recordOuterWidth();
+        break;
     case WM_DPICHANGED:
         dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -220,14 +234,22 @@ LRESULT MillWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     case WM_CTLCOLOREDIT:
-        if (const auto brush = controls_->colours(reinterpret_cast<HDC>(wParam),
-                                                  reinterpret_cast<HWND>(lParam)))
+        if (const auto brush =
+                controls_->colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
             return *brush;
         break;
-    case WM_ENTERSIZEMOVE: SetTimer(window_, ModalBeat, USER_TIMER_MINIMUM, nullptr); return 0;
-    case WM_EXITSIZEMOVE: KillTimer(window_, ModalBeat); return 0;
-    case WM_TIMER: tickDue(); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_ENTERSIZEMOVE:
+        SetTimer(window_, ModalBeat, USER_TIMER_MINIMUM, nullptr);
+        return 0;
+    case WM_EXITSIZEMOVE:
+        KillTimer(window_, ModalBeat);
+        return 0;
+    case WM_TIMER:
+        tickDue();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }

@@ -13,7 +13,6 @@
 #include "session/mill_session.h"
 
 #include <memory>
-
 #include <windows.h>
 
 namespace molen::win32 {

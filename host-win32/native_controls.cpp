@@ -51,15 +51,23 @@ int requestedValue(HWND handle, const ScrollBar& bar, int request) {
     GetScrollInfo(handle, SB_CTL, &info);
     const int value = bar.Value();
     switch (request) {
-    case SB_LINEUP: return value - bar.SmallChange;
-    case SB_LINEDOWN: return value + bar.SmallChange;
-    case SB_PAGEUP: return value - bar.LargeChange;
-    case SB_PAGEDOWN: return value + bar.LargeChange;
-    case SB_TOP: return bar.Min();
-    case SB_BOTTOM: return bar.Max();
+    case SB_LINEUP:
+        return value - bar.SmallChange;
+    case SB_LINEDOWN:
+        return value + bar.SmallChange;
+    case SB_PAGEUP:
+        return value - bar.LargeChange;
+    case SB_PAGEDOWN:
+        return value + bar.LargeChange;
+    case SB_TOP:
+        return bar.Min();
+    case SB_BOTTOM:
+        return bar.Max();
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return info.nTrackPos;
-    default: return value;
+    case SB_THUMBPOSITION:
+        return info.nTrackPos;
+    default:
+        return value;
     }
 }
 
@@ -144,8 +152,8 @@ void NativeControls::place(UINT dpi) {
                 }
                 if constexpr (requires { control.Font; })
                     SendMessageW(handles_[id], WM_SETFONT,
-                                 WPARAM(fontOf(control.Font, grid_.fontPixels(control.Font.Size) *
-                                                                 dpi / 96.0)),
+                                 WPARAM(fontOf(control.Font,
+                                               grid_.fontPixels(control.Font.Size) * dpi / 96.0)),
                                  TRUE);
             },
             form_.controls()[id].data);

@@ -11,12 +11,11 @@
 #include "model/form_model.h"
 
 #include <functional>
+#include <oleacc.h>
 #include <optional>
 #include <string>
 #include <vector>
-
 #include <windows.h>
-#include <oleacc.h>
 
 namespace molen::win32 {
 
@@ -56,10 +55,10 @@ class NativeControls {
     const FormModel& form_;
     const drawing::PixelGrid& grid_;
     Input input_;
-    std::vector<HWND> handles_;            // by control id; null for controls that are not here
-    std::vector<HBRUSH> backgrounds_;      // the fields' own background colours
-    IAccPropServices* names_ = nullptr;    // null where the system offers none
-    bool syncing_ = false;                 // the program, not the user, is changing a field
+    std::vector<HWND> handles_;         // by control id; null for controls that are not here
+    std::vector<HBRUSH> backgrounds_;   // the fields' own background colours
+    IAccPropServices* names_ = nullptr; // null where the system offers none
+    bool syncing_ = false;              // the program, not the user, is changing a field
 };
 
 } // namespace molen::win32

@@ -28,7 +28,9 @@ namespace {
 using namespace molen;
 
 void printColour(COLORREF c) { std::printf(" %d %d %d", GetRValue(c), GetGValue(c), GetBValue(c)); }
-void printRect(const drawing::Rect& r) { std::printf(" %d %d %d %d", r.left, r.top, r.width, r.height); }
+void printRect(const drawing::Rect& r) {
+    std::printf(" %d %d %d %d", r.left, r.top, r.width, r.height);
+}
 
 void print(const drawing::Operation& operation) {
     std::visit(Overloaded{

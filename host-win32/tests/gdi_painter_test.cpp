@@ -113,8 +113,9 @@ TEST(Pixels, FillTheirSpansAndNothingElse) {
 // well outside the outline untouched, and nothing outside its box.
 TEST(Ring, IsRoundFilledAndInsideItsBox) {
     const COLORREF border = RGB(0, 0, 200), fill = RGB(250, 220, 180);
-    const drawing::Ring ring{{30.5, 20.5}, 10, 10, 3, Colour::rgb(0, 0, 200),
-                             Colour::rgb(250, 220, 180), Rect{19, 9, 23, 20}};
+    const drawing::Ring ring{
+        {30.5, 20.5},       10, 10, 3, Colour::rgb(0, 0, 200), Colour::rgb(250, 220, 180),
+        Rect{19, 9, 23, 20}};
     GdiplusSession gdiplus;
     Picture picture(60, 40, Untouched);
     paintDisplayList(picture.dc(), {ring});
@@ -139,8 +140,9 @@ TEST(Ring, IsRoundFilledAndInsideItsBox) {
 // A caption longer than its box: its box filled, its text in its colour inside it, nothing out.
 TEST(Caption, StaysInsideItsBox) {
     const Rect box{10, 5, 60, 14};
-    drawing::Caption caption{box, box, Colour::rgb(240, 240, 240), 1, Font{}, 11,
-                             Colour::rgb(0, 0, 0), {{"Zwichten is aangeraden", 12, 16}}};
+    drawing::Caption caption{
+        box,    box, Colour::rgb(240, 240, 240), 1,
+        Font{}, 11,  Colour::rgb(0, 0, 0),       {{"Zwichten is aangeraden", 12, 16}}};
     Picture picture(100, 30, Untouched);
     paintDisplayList(picture.dc(), {caption});
     int ink = 0;

@@ -45,7 +45,9 @@ Timing tickOnSchedule() {
                   if (++ticks == Ticks)
                       PostQuitMessage(0);
               },
-              [&](const MSG& message) { return run.messages += message.message == WM_APP, true; }});
+              [&](const MSG& message) {
+                  return run.messages += message.message == WM_APP, true;
+              }});
     return run;
 }
 

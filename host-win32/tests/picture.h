@@ -8,7 +8,6 @@
 #include "drawing/geometry.h"
 
 #include <cstdint>
-
 #include <windows.h>
 
 namespace molen::win32 {
