@@ -211,6 +211,8 @@ LRESULT CALLBACK MillWindow::procedure(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT MillWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!controls_) // the controls are being made: their first notifications tell nothing new
+        return DefWindowProcW(window_, message, wParam, lParam);
     switch (message) {
     case WM_PAINT:
         paint();
