@@ -4,12 +4,12 @@
 
 # The header-only libraries the model reads and writes numbers with, as the targets
 # FastFloat::fast_float and fmt::fmt-header-only.
-if(NOT EMSCRIPTEN)
+if(NOT EMSCRIPTEN AND NOT MINGW)
     find_package(FastFloat REQUIRED)
     find_package(fmt REQUIRED)
 else()
-    # Emscripten compiles against a C library of its own, which the host's include folder
-    # would hide: the host's copies of the two libraries are reached through a folder that
+    # Emscripten and MinGW compile against a C library of their own, which the host's include
+    # folder would hide: the host's copies of the two libraries are reached through a folder that
     # holds only them.
     set(headers ${CMAKE_BINARY_DIR}/number-libraries)
     file(MAKE_DIRECTORY ${headers})

@@ -24,10 +24,10 @@ inline drawing::Point framePlacement(int frameWidth, int frameHeight, const draw
 // where it was asked, others the client area, and on a scaled screen either may be a pixel or
 // two off, rounded from device pixels.
 inline bool movedSincePlaced(drawing::Point placedAt, drawing::Point frame, drawing::Point client) {
-    const auto near = [&](drawing::Point p) {
+    const auto closeBy = [&](drawing::Point p) {
         return std::abs(p.x - placedAt.x) + std::abs(p.y - placedAt.y) <= 2;
     };
-    return !near(frame) && !near(client);
+    return !closeBy(frame) && !closeBy(client);
 }
 
 } // namespace molen

@@ -38,6 +38,12 @@ std::size_t heapInUse() {
     return __sanitizer_get_current_allocated_bytes();
 #elif defined(__EMSCRIPTEN__)
     return static_cast<std::size_t>(mallinfo().uordblks); // its malloc has no mallinfo2
+#elif defined(_WIN32)
+    std::size_t used = 0; // the C runtime's heap has no totals: its blocks in use, summed
+    _HEAPINFO entry{};
+    while (_heapwalk(&entry) == _HEAPOK)
+        used += entry._useflag == _USEDENTRY ? entry._size : 0;
+    return used;
 #else
     return mallinfo2().uordblks;
 #endif
