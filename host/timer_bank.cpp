@@ -32,8 +32,12 @@ void TimerBank::schedule(ControlId id, std::optional<double> due, double now) {
         return;
     }
     // Whole milliseconds, rounded up: a tick never runs before it is due, and as each is due an
-    // Interval after the last was due, the rounding never adds up.
-    timer->start(static_cast<int>(std::clamp(std::ceil(*due - now), 0.0, 2147483647.0)));
+    // Interval after the last was due, the rounding never adds up. A due time of now plus an
+    // Interval, taken from now again, may come out a few units in the last place over the
+    // Interval: those round down, not up to a whole millisecond more.
+    constexpr double LastPlaces = 1e-6; // ms
+    const double wait = std::ceil(*due - now - LastPlaces);
+    timer->start(static_cast<int>(std::clamp(wait, 0.0, 2147483647.0)));
 }
 
 } // namespace molen

@@ -2,6 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "host/timer_bank.h"
+#include "model/form1.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -260,6 +262,20 @@ TEST_F(WindowTest, ShownAfterTenMinutesHiddenItPaintsNoMoreThanItsWholeArea) {
     EXPECT_TRUE(QRegion(window.rect()).subtracted(painted).isEmpty()) << "all of it, afresh";
     EXPECT_TRUE(painted.subtracted(window.rect()).isEmpty());
     EXPECT_LE(painted.rectCount(), 4) << "in one go, not a rectangle a change";
+}
+
+// A timer due an Interval from now waits just that Interval, whatever now is: the due time, now
+// plus 10 taken from now again, may come out a hair over 10 (at 123.456789, 10.000000000000014).
+TEST(TimerBankTest, ATimerDueAnIntervalFromNowWaitsJustThatInterval) {
+    QObject owner;
+    TimerBank bank(owner, MillSession::timers(), [](Handle<Timer>) {});
+    auto* timer = owner.findChild<QTimer*>("Timer2");
+    for (const double now : {0.0, 123.456789, 1000.1, 86'400'000.3}) {
+        bank.schedule(form1::Timer2.id, now + 10, now);
+        EXPECT_EQ(timer->interval(), 10) << "at " << now;
+        bank.schedule(form1::Timer2.id, now + 10.2, now);
+        EXPECT_EQ(timer->interval(), 11) << "never early, at " << now;
+    }
 }
 
 } // namespace
